@@ -1,0 +1,15 @@
+# Flags for the project's own code: warnings are errors, and float arithmetic
+# stays exactly as written (no contraction into fused multiply-adds).
+add_library(tarvexor_flags INTERFACE)
+target_compile_options(tarvexor_flags INTERFACE -Wall -Wextra -Werror -ffp-contract=off)
+target_include_directories(tarvexor_flags INTERFACE ${PROJECT_SOURCE_DIR})
+
+# Copies a built target into dist/<TARVEXOR_DIST>/.
+function(tarvexor_collect target)
+  if(TARVEXOR_DIST)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/dist/${TARVEXOR_DIST}
+      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${PROJECT_SOURCE_DIR}/dist/${TARVEXOR_DIST}/
+      VERBATIM)
+  endif()
+endfunction()

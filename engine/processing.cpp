@@ -1,0 +1,255 @@
+// The signal path: peak detector, compressor, limiter, look-ahead gain line,
+// output gain, dither and the Auto Normalize clamp, with the metering feed.
+//
+// One block is framed in three places: BlockState's constructor takes the
+// block-start copies, runBlock does the per-sample steps, storeBlock writes
+// the state back.
+#include "engine/compressor_effect.h"
+
+#include "engine/numeric.h"
+#include "engine/release_law.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#if defined(__SSE__) || defined(__x86_64__) || defined(_M_X64)
+#include <xmmintrin.h>
+#define TARVEXOR_HAS_MXCSR 1
+#endif
+
+namespace {
+
+// Denormal samples would make the arithmetic crawl: flush them to zero for
+// the duration of a block and restore the host's mode afterwards.
+class DenormalGuard {
+  public:
+#ifdef TARVEXOR_HAS_MXCSR
+    DenormalGuard() : saved(_mm_getcsr()) { _mm_setcsr(saved | 0x8040u); }
+    ~DenormalGuard() { _mm_setcsr(saved); }
+
+  private:
+    unsigned saved;
+#endif
+};
+
+constexpr float kLookAheadDivisor = 2.266f;
+constexpr float kLimiterReleaseDivisor = 152.85052f;
+constexpr float kStepFloor = 1e-6f;
+constexpr float kRateAfterFloor = 1e-4f;
+constexpr float kDitherScale = 1.194e-7f;
+constexpr float kDitherOffset = 2.2885e-5f;
+
+// Samples in the look-ahead line: at least one, at most what the lines hold.
+int lookAheadLength(float lookAhead) {
+    float q = lookAhead / kLookAheadDivisor;
+    if (!(q >= 1.0f)) return 1;
+    if (q >= static_cast<float>(CompressorEffect::kLineCapacity))
+        return CompressorEffect::kLineCapacity;
+    return static_cast<int>(q);
+}
+
+float sanitize(float x) { return std::isfinite(x) ? x : 0.0f; }
+
+void trackExtremes(Extremes& e, float x, float gn, float gc) {
+    if (x > e.inMaxA) e.inMaxA = x, e.totalGainAtMaxA = gn, e.compGainAtMaxA = gc;
+    if (x < e.inMinA) e.inMinA = x, e.totalGainAtMinA = gn, e.compGainAtMinA = gc;
+    if (x > e.inMaxB) e.inMaxB = x, e.totalGainAtMaxB = gn, e.compGainAtMaxB = gc;
+    if (x < e.inMinB) e.inMinB = x, e.totalGainAtMinB = gn, e.compGainAtMinB = gc;
+}
+
+// Lowers the older gains still in the line to a straight line from 1.0 at the
+// read position down to the new gain at slot n; never raises one, and stops at
+// the first slot already at or below the line. The walk goes from n - 1 back
+// to 0 and on from L - 1 down to n + 1: L - 1 slots at most.
+void rampLookAhead(float* gains, int n, int length) {
+    float newest = gains[n];
+    int previous = n == 0 ? length - 1 : n - 1;
+    if (!(gains[previous] > newest)) return;
+    float step = (1.0f - newest) / static_cast<float>(length - 1);
+    float v = newest + step;
+    for (int slot = n - 1; slot >= 0; --slot) {
+        if (!(v < gains[slot])) return;
+        gains[slot] = v;
+        v = v + step;
+    }
+    for (int slot = length - 1; slot > n; --slot) {
+        if (!(v < gains[slot])) return;
+        gains[slot] = v;
+        v = v + step;
+    }
+}
+
+} // namespace
+
+// Everything a block works on, copied from the effect at its start.
+struct CompressorEffect::BlockState {
+    int length;
+    float threshold;
+    int readPos;
+    std::int32_t releaseLength;
+    float compGain, compRate, compStep;
+    float limThreshold, limGain, limRate, limStep;
+    float gain;
+    float ceiling;
+    float autoBase, autoOffset;
+    float ratio, kneeCoefficient;
+    float limRelease;
+    bool softKnee, dither, normalize;
+    bool gainLowered = false;
+    Extremes extremes;
+    float sumA = 0.0f, sumB = 0.0f;
+
+    explicit BlockState(CompressorEffect& fx);
+};
+
+CompressorEffect::BlockState::BlockState(CompressorEffect& fx)
+    : length(lookAheadLength(fx.lookAhead)), threshold(fx.compThresholdLin),
+      readPos(fx.writePos), releaseLength(fx.releaseSamples), compGain(fx.compGain),
+      compRate(fx.compRate), compStep(fx.compStep), limThreshold(fx.limThresholdLin),
+      limGain(fx.limGain), limRate(fx.limRate), limStep(fx.limStep), gain(fx.outputGain),
+      ceiling(normalizeCeilingFactor(fx.settings.normalizeCeiling)), softKnee(fx.soft != 0),
+      dither(fx.dither != 0), normalize(fx.normalize != 0), extremes(fx.extremes) {
+    autoBase = fx.getSampleRate() / 5;
+    autoOffset = autoBase * 0.95f;
+    // A ratio below 1:1 compresses like 1:1, and a 1:1 soft knee stays linear.
+    ratio = static_cast<float>(fx.ratio) / 2;
+    if (ratio < 1.0f) ratio = 1.0f;
+    kneeCoefficient = ratio > 1.0f ? (ratio - 1) / (1 - threshold) : 0.0f;
+    limRelease = fx.getSampleRate() / kLimiterReleaseDivisor;
+}
+
+// Compressor detection on the peak level a: instant attack to a deeper target,
+// with a release rate set for the level and the release length.
+inline void CompressorEffect::detectCompression(BlockState& b, float a) {
+    if (!(a > b.threshold)) return;
+    float d = a - b.threshold;
+    float w = b.softKnee ? d / (b.kneeCoefficient * d + 1) : d / b.ratio;
+    float target = (b.threshold + w) / a;
+    if (!(target < b.compGain)) return;
+    b.compGain = target;
+    if (autoRel == 1.0f)
+        b.releaseLength = numeric::toInt32(b.autoBase / target - b.autoOffset);
+    b.compRate = releaseLaw::compressorRate(a, target, b.releaseLength);
+}
+
+// The compressor's increment is taken from the current gain and applied in the
+// same sample. Returns the compressed level.
+inline float CompressorEffect::releaseCompression(BlockState& b, float a) {
+    if (b.compGain >= 1.0f) {
+        b.compGain = 1.0f;
+        return a;
+    }
+    b.compStep = b.compRate - releaseLaw::kDecay * b.compGain;
+    b.compGain = b.compGain + b.compStep;
+    return a * b.compGain;
+}
+
+// The limiter applies the increment of the previous sample and zeroes it on a
+// trigger, so a triggering sample meets its threshold exactly.
+inline void CompressorEffect::limit(BlockState& b, float y) {
+    if (y > b.limThreshold) {
+        float target = b.limThreshold / y;
+        if (b.limGain + b.limStep > target) {
+            b.limGain = target;
+            b.limStep = 0.0f;
+            b.limRate = releaseLaw::limiterRate(y, target, b.limRelease);
+        }
+    }
+    if (b.limGain >= 1.0f) {
+        b.limGain = 1.0f;
+        return;
+    }
+    b.limGain = b.limGain + b.limStep;
+    b.limStep = b.limRate - releaseLaw::kDecay * b.limGain;
+}
+
+// Output gain, dither and the Auto Normalize clamp; returns path A's sample.
+inline float CompressorEffect::outputStage(BlockState& b, float oA, float oB) {
+    float dA, dB;
+    if (b.dither) {
+        int k1 = std::rand() % 512;
+        dA = static_cast<float>(k1) * kDitherScale + oA * b.gain - kDitherOffset;
+        int k2 = std::rand() % 512;
+        dB = static_cast<float>(k2) * kDitherScale + oB * b.gain - kDitherOffset;
+    } else {
+        dA = oA * b.gain;
+        dB = oB * b.gain;
+    }
+    if (b.normalize || outputRecalc != 0) {
+        float peak = std::fmax(std::fabs(oA), std::fabs(oB)) * b.gain;
+        if (peak > b.ceiling) {
+            float f = b.ceiling / peak;
+            b.gain = b.gain * f;
+            dA = dA * f;
+            dB = dB * f;
+            b.gainLowered = true;
+        }
+    }
+    b.sumA = b.sumA + dA * dA;
+    b.sumB = b.sumB + dB * dB;
+    return dA;
+}
+
+void CompressorEffect::runBlock(BlockState& b, const float* in, float* out, int frames) {
+    const int length = b.length;
+    for (int i = 0; i < frames; ++i) {
+        float x = sanitize(in[i]);
+        float a = std::fabs(x);
+        int n = (b.readPos + length - 1) % length;
+        detectCompression(b, a);
+        float y = releaseCompression(b, a);
+        limit(b, y);
+        float gn = b.limGain * b.compGain;
+        gainDelay[n] = gn;
+        delayA[n] = x;
+        delayB[n] = x;
+        if (length > 1) rampLookAhead(gainDelay, n, length);
+        int h = b.readPos;
+        float oA = delayA[h] * gainDelay[h];
+        float oB = delayB[h] * gainDelay[h];
+        trackExtremes(b.extremes, x, gn, b.compGain);
+        out[i] = outputStage(b, oA, oB);
+        b.readPos = (h + 1) % length;
+    }
+}
+
+void CompressorEffect::storeBlock(BlockState& b, int frames) {
+    if (b.compStep < kStepFloor) b.compRate = kRateAfterFloor;
+    if (b.limStep < kStepFloor) b.limRate = kRateAfterFloor;
+    compStep = b.compStep;
+    extremes = b.extremes;
+    compRate = b.compRate;
+    compGain = b.compGain;
+    limStep = b.limStep;
+    limRate = b.limRate;
+    limGain = b.limGain;
+    if (outputRecalc != 0)
+        outputRecalc = 0;
+    else if (b.gainLowered)
+        outputGain = b.gain;
+    sumSquaresA = sumSquaresA + b.sumA;
+    sumSquaresB = sumSquaresB + b.sumB;
+    if (frames > 0) sumCount += frames;
+    writePos = b.readPos;
+    if (autoRel == 1.0f) releaseSamples = b.releaseLength;
+}
+
+void CompressorEffect::processReplacing(float** inputs, float** outputs, vst::Int32 sampleFrames) {
+    const bool haveBuffers = inputs && outputs && inputs[0] && outputs[0];
+    if (sampleFrames > 0 && !haveBuffers) return;
+    if (bypass != 0) {
+        for (vst::Int32 i = 0; i < sampleFrames; ++i) outputs[0][i] = inputs[0][i];
+        return;
+    }
+    DenormalGuard guard;
+    BlockState block(*this);
+    if (sampleFrames > 0) runBlock(block, inputs[0], outputs[0], sampleFrames);
+    storeBlock(block, sampleFrames);
+}
+
+// The accumulating entry is not offered: it writes silence and changes nothing.
+void CompressorEffect::process(float** inputs, float** outputs, vst::Int32 sampleFrames) {
+    (void)inputs;
+    if (!outputs || !outputs[0]) return;
+    for (vst::Int32 i = 0; i < sampleFrames; ++i) outputs[0][i] = 0.0f;
+}

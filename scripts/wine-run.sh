@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs a Windows program under 64-bit Wine in a quiet, private prefix.
+# WINEPREFIX defaults to a prefix inside the build tree of the caller.
+set -euo pipefail
+export WINEPREFIX="${WINEPREFIX:-$PWD/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=}"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  # No window manager under Xvfb: unmanaged windows close dialogs without delay.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+fi
+exec wine "$@"
