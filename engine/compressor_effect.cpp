@@ -41,7 +41,9 @@ void CompressorEffect::resetLines() {
     }
 }
 
-void CompressorEffect::suspend() { resetLines(); }
+void CompressorEffect::suspend() {
+    resetLines();
+}
 
 bool CompressorEffect::getEffectName(char* name) {
     bounded::copy(name, "Tarvexor");

@@ -17,8 +17,14 @@ template <typename Int> Int truncSaturate(double value) {
     return static_cast<Int>(value);
 }
 
-inline std::int16_t toInt16(float value) { return truncSaturate<std::int16_t>(value); }
-inline std::int32_t toInt32(float value) { return truncSaturate<std::int32_t>(value); }
-inline std::int32_t toInt32(double value) { return truncSaturate<std::int32_t>(value); }
+inline std::int16_t toInt16(float value) {
+    return truncSaturate<std::int16_t>(value);
+}
+inline std::int32_t toInt32(float value) {
+    return truncSaturate<std::int32_t>(value);
+}
+inline std::int32_t toInt32(double value) {
+    return truncSaturate<std::int32_t>(value);
+}
 
 } // namespace numeric

@@ -21,14 +21,18 @@ const ParameterText kTexts[kNumParams] = {
 
 const char* const kUnknown = " --- ";
 
-bool isKnown(vst::Int32 index) { return index >= 0 && index < kNumParams; }
+bool isKnown(vst::Int32 index) {
+    return index >= 0 && index < kNumParams;
+}
 
 // sprintf bounded to what every text buffer here holds.
 template <typename... Args> void format(char* text, const char* pattern, Args... args) {
     std::snprintf(text, bounded::kMaxLength + 1, pattern, args...);
 }
 
-const char* onOff(bool on) { return on ? "On" : "Off"; }
+const char* onOff(bool on) {
+    return on ? "On" : "Off";
+}
 
 } // namespace
 

@@ -30,7 +30,9 @@ float maximumOf(vst::Int32 index) {
     }
 }
 
-bool isNormalized(float value) { return value > 0.0f && value < 1.0f; }
+bool isNormalized(float value) {
+    return value > 0.0f && value < 1.0f;
+}
 
 // Field divided by its maximum; exactly 1 would read back as a raw 1.
 float toHost(float raw, float maximum) {
@@ -38,7 +40,9 @@ float toHost(float raw, float maximum) {
     return v == 1.0f ? 0.99999f : v;
 }
 
-float decibelsToGain(double decibels) { return static_cast<float>(std::pow(10.0, decibels)); }
+float decibelsToGain(double decibels) {
+    return static_cast<float>(std::pow(10.0, decibels));
+}
 
 float thresholdToLinear(std::int16_t halfDecibels) {
     return static_cast<float>(std::pow(10.0, static_cast<float>(halfDecibels) / -40.0));

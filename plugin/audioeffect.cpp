@@ -21,7 +21,9 @@ AudioEffect::AudioEffect(audioMasterCallback host, vst::Int32 programs, vst::Int
     cEffect.version = 1;
 }
 
-AudioEffect::~AudioEffect() { delete editor; }
+AudioEffect::~AudioEffect() {
+    delete editor;
+}
 
 void AudioEffect::setEditor(AEffEditor* newEditor) {
     editor = newEditor;

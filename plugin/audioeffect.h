@@ -14,8 +14,8 @@ class AudioEffect {
 
     AEffect* getAeffect() { return &cEffect; }
 
-    virtual vst::IntPtr dispatcher(vst::Int32 opcode, vst::Int32 index, vst::IntPtr value, void* ptr,
-                                   float opt);
+    virtual vst::IntPtr dispatcher(vst::Int32 opcode, vst::Int32 index, vst::IntPtr value,
+                                   void* ptr, float opt);
 
     virtual void open() {}
     virtual void close() {}
@@ -39,7 +39,9 @@ class AudioEffect {
     virtual void getParameterName(vst::Int32 index, char* text);
     virtual float getVu() { return 0.0f; }
 
-    virtual vst::Int32 getChunk(void** data, bool isPreset) { return (void)data, (void)isPreset, 0; }
+    virtual vst::Int32 getChunk(void** data, bool isPreset) {
+        return (void)data, (void)isPreset, 0;
+    }
     virtual vst::Int32 setChunk(void* data, vst::Int32 size, bool isPreset) {
         return (void)data, (void)size, (void)isPreset, 0;
     }

@@ -35,7 +35,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
 extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback cb) {
     return pluginMain(cb);
 }
-extern "C" __attribute__((visibility("default"))) AEffect* vstMainAlias(audioMasterCallback cb)
-    __asm__("main");
-extern "C" AEffect* vstMainAlias(audioMasterCallback cb) { return pluginMain(cb); }
+extern "C" __attribute__((visibility("default"))) AEffect*
+vstMainAlias(audioMasterCallback cb) __asm__("main");
+extern "C" AEffect* vstMainAlias(audioMasterCallback cb) {
+    return pluginMain(cb);
+}
 #endif

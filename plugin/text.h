@@ -11,7 +11,8 @@ constexpr std::size_t kMaxLength = 23;
 // Copies at most maxChars characters of source and always terminates dest.
 inline void copy(char* dest, const char* source, std::size_t maxChars = kMaxLength) {
     std::size_t i = 0;
-    for (; i < maxChars && source[i] != 0; ++i) dest[i] = source[i];
+    for (; i < maxChars && source[i] != 0; ++i)
+        dest[i] = source[i];
     dest[i] = 0;
 }
 

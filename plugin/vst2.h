@@ -34,12 +34,12 @@ using audioMasterCallback = vst::IntPtr(VST_CALL*)(AEffect* effect, vst::Int32 o
                                                    vst::Int32 index, vst::IntPtr value, void* ptr,
                                                    float opt);
 using AEffectDispatcherProc = vst::IntPtr(VST_CALL*)(AEffect* effect, vst::Int32 opcode,
-                                                     vst::Int32 index, vst::IntPtr value,
-                                                     void* ptr, float opt);
+                                                     vst::Int32 index, vst::IntPtr value, void* ptr,
+                                                     float opt);
 using AEffectProcessProc = void(VST_CALL*)(AEffect* effect, float** inputs, float** outputs,
                                            vst::Int32 sampleFrames);
-using AEffectProcessDoubleProc = void(VST_CALL*)(AEffect* effect, double** inputs,
-                                                 double** outputs, vst::Int32 sampleFrames);
+using AEffectProcessDoubleProc = void(VST_CALL*)(AEffect* effect, double** inputs, double** outputs,
+                                                 vst::Int32 sampleFrames);
 using AEffectSetParameterProc = void(VST_CALL*)(AEffect* effect, vst::Int32 index, float value);
 using AEffectGetParameterProc = float(VST_CALL*)(AEffect* effect, vst::Int32 index);
 

@@ -33,8 +33,8 @@ vst::IntPtr VST_CALL recordingHost(AEffect* effect, vst::Int32 opcode, vst::Int3
     return opcode == audioMasterVersion ? versionAnswer : 0;
 }
 
-vst::IntPtr dispatch(AEffect* e, vst::Int32 opcode, vst::Int32 index, vst::IntPtr value,
-                     void* ptr, float opt) {
+vst::IntPtr dispatch(AEffect* e, vst::Int32 opcode, vst::Int32 index, vst::IntPtr value, void* ptr,
+                     float opt) {
     return e->dispatcher(e, opcode, index, value, ptr, opt);
 }
 
@@ -50,7 +50,9 @@ std::string parameterDisplay(AEffect* e, vst::Int32 index) {
     return text(e, effGetParamDisplay, index);
 }
 
-std::string programName(AEffect* e) { return text(e, effGetProgramName); }
+std::string programName(AEffect* e) {
+    return text(e, effGetProgramName);
+}
 
 void processBlock(AEffect* e, const float* in, float* out, int frames) {
     float* inputs[1] = {const_cast<float*>(in)};

@@ -15,6 +15,8 @@ class PluginLibrary {
     PluginLibrary& operator=(const PluginLibrary&) = delete;
 
     bool loaded() const { return handle != nullptr; }
+    // The system's handle of the loaded library (a module handle on Windows).
+    void* nativeHandle() const { return handle; }
     // Why loading failed, when it did.
     const std::string& error() const { return loadError; }
     // An exported symbol, or null.
