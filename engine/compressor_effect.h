@@ -2,6 +2,7 @@
 // for the editor's displays.
 #pragma once
 
+#include "editor/editor_state.h"
 #include "engine/compressor_program.h"
 #include "engine/display_settings.h"
 #include "plugin/audioeffectx.h"
@@ -92,8 +93,9 @@ class CompressorEffect : public AudioEffectX {
     float sumSquaresA = 0.0f, sumSquaresB = 0.0f;
     std::int32_t sumCount = 0;
 
+    // Editor settings and state kept with the effect, whether a window is open or not.
     DisplaySettings settings;
-    std::int32_t dragMode = 0;
+    EditorState editorState;
 
   protected:
     CompressorProgram* programs = nullptr;
@@ -103,7 +105,9 @@ class CompressorEffect : public AudioEffectX {
     void detectCompression(BlockState& b, float a);
     float releaseCompression(BlockState& b, float a);
     void limit(BlockState& b, float y);
-    float outputStage(BlockState& b, float oA, float oB);
+    template <bool Dither, bool Normalize> float outputStage(BlockState& b, float oA);
+    template <bool Dither, bool Normalize, bool Ramp>
+    void runLoop(BlockState& b, const float* in, float* out, int frames);
     void runBlock(BlockState& b, const float* in, float* out, int frames);
     void storeBlock(BlockState& b, int frames);
 

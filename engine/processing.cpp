@@ -9,6 +9,7 @@
 #include "engine/numeric.h"
 #include "engine/release_law.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 
@@ -24,8 +25,12 @@ namespace {
 class DenormalGuard {
   public:
 #ifdef TARVEXOR_HAS_MXCSR
-    DenormalGuard() : saved(_mm_getcsr()) { _mm_setcsr(saved | 0x8040u); }
-    ~DenormalGuard() { _mm_setcsr(saved); }
+    DenormalGuard() : saved(_mm_getcsr()) {
+        _mm_setcsr(saved | 0x8040u);
+    }
+    ~DenormalGuard() {
+        _mm_setcsr(saved);
+    }
 
   private:
     unsigned saved;
@@ -48,23 +53,55 @@ int lookAheadLength(float lookAhead) {
     return static_cast<int>(q);
 }
 
-float sanitize(float x) { return std::isfinite(x) ? x : 0.0f; }
+// The block's own highest and lowest input with the gains computed for them;
+// merged into both pairs of extremes at the block end.
+struct Peak {
+    float x, total, comp;
+};
 
-void trackExtremes(Extremes& e, float x, float gn, float gc) {
-    if (x > e.inMaxA) e.inMaxA = x, e.totalGainAtMaxA = gn, e.compGainAtMaxA = gc;
-    if (x < e.inMinA) e.inMinA = x, e.totalGainAtMinA = gn, e.compGainAtMinA = gc;
-    if (x > e.inMaxB) e.inMaxB = x, e.totalGainAtMaxB = gn, e.compGainAtMaxB = gc;
-    if (x < e.inMinB) e.inMinB = x, e.totalGainAtMinB = gn, e.compGainAtMinB = gc;
+inline void mergeHigh(const Peak& p, float& x, float& total, float& comp) {
+    if (p.x > x) x = p.x, total = p.total, comp = p.comp;
+}
+
+inline void mergeLow(const Peak& p, float& x, float& total, float& comp) {
+    if (p.x < x) x = p.x, total = p.total, comp = p.comp;
+}
+
+// (h + L - 1) mod L and (h + 1) mod L without a division; only a read
+// position left at or beyond a shortened line takes the division.
+inline int newestSlot(int h, int length) {
+    if (h == 0) return length - 1;
+    if (h <= length) return h - 1;
+    return (h + length - 1) % length;
+}
+
+inline int nextSlot(int h, int length) {
+    int next = h + 1;
+    if (next < length) return next;
+    if (next == length) return 0;
+    return next % length;
+}
+
+// Moves the read position on; the newest slot of the next sample is the
+// current read position unless that lay beyond a shortened line.
+inline void advance(int& n, int& h, int length) {
+    int next = h + 1;
+    if (next <= length) {
+        n = h;
+        h = next < length ? next : 0;
+        return;
+    }
+    h = next % length;
+    n = newestSlot(h, length);
 }
 
 // Lowers the older gains still in the line to a straight line from 1.0 at the
 // read position down to the new gain at slot n; never raises one, and stops at
 // the first slot already at or below the line. The walk goes from n - 1 back
-// to 0 and on from L - 1 down to n + 1: L - 1 slots at most.
-void rampLookAhead(float* gains, int n, int length) {
-    float newest = gains[n];
-    int previous = n == 0 ? length - 1 : n - 1;
-    if (!(gains[previous] > newest)) return;
+// to 0 and on from L - 1 down to n + 1: L - 1 slots at most. previous is the
+// gain at slot n - 1, which the previous sample wrote.
+inline void rampLookAhead(float* gains, int n, int length, float previous, float newest) {
+    if (!(previous > newest)) return;
     float step = (1.0f - newest) / static_cast<float>(length - 1);
     float v = newest + step;
     for (int slot = n - 1; slot >= 0; --slot) {
@@ -103,10 +140,10 @@ struct CompressorEffect::BlockState {
 };
 
 CompressorEffect::BlockState::BlockState(CompressorEffect& fx)
-    : length(lookAheadLength(fx.lookAhead)), threshold(fx.compThresholdLin),
-      readPos(fx.writePos), releaseLength(fx.releaseSamples), compGain(fx.compGain),
-      compRate(fx.compRate), compStep(fx.compStep), limThreshold(fx.limThresholdLin),
-      limGain(fx.limGain), limRate(fx.limRate), limStep(fx.limStep), gain(fx.outputGain),
+    : length(lookAheadLength(fx.lookAhead)), threshold(fx.compThresholdLin), readPos(fx.writePos),
+      releaseLength(fx.releaseSamples), compGain(fx.compGain), compRate(fx.compRate),
+      compStep(fx.compStep), limThreshold(fx.limThresholdLin), limGain(fx.limGain),
+      limRate(fx.limRate), limStep(fx.limStep), gain(fx.outputGain),
       ceiling(normalizeCeilingFactor(fx.settings.normalizeCeiling)), softKnee(fx.soft != 0),
       dither(fx.dither != 0), normalize(fx.normalize != 0), extremes(fx.extremes) {
     autoBase = fx.getSampleRate() / 5;
@@ -127,8 +164,7 @@ inline void CompressorEffect::detectCompression(BlockState& b, float a) {
     float target = (b.threshold + w) / a;
     if (!(target < b.compGain)) return;
     b.compGain = target;
-    if (autoRel == 1.0f)
-        b.releaseLength = numeric::toInt32(b.autoBase / target - b.autoOffset);
+    if (autoRel == 1.0f) b.releaseLength = numeric::toInt32(b.autoBase / target - b.autoOffset);
     b.compRate = releaseLaw::compressorRate(a, target, b.releaseLength);
 }
 
@@ -164,19 +200,21 @@ inline void CompressorEffect::limit(BlockState& b, float y) {
 }
 
 // Output gain, dither and the Auto Normalize clamp; returns path A's sample.
-inline float CompressorEffect::outputStage(BlockState& b, float oA, float oB) {
-    float dA, dB;
-    if (b.dither) {
+// Both lines hold the same samples, so path B's delayed sample is path A's;
+// without dither its output and energy are path A's too.
+template <bool Dither, bool Normalize>
+inline float CompressorEffect::outputStage(BlockState& b, float oA) {
+    float dA, dB = 0.0f;
+    if (Dither) {
         int k1 = std::rand() % 512;
         dA = static_cast<float>(k1) * kDitherScale + oA * b.gain - kDitherOffset;
         int k2 = std::rand() % 512;
-        dB = static_cast<float>(k2) * kDitherScale + oB * b.gain - kDitherOffset;
+        dB = static_cast<float>(k2) * kDitherScale + oA * b.gain - kDitherOffset;
     } else {
         dA = oA * b.gain;
-        dB = oB * b.gain;
     }
-    if (b.normalize || outputRecalc != 0) {
-        float peak = std::fmax(std::fabs(oA), std::fabs(oB)) * b.gain;
+    if (Normalize || outputRecalc != 0) {
+        float peak = std::fabs(oA) * b.gain;
         if (peak > b.ceiling) {
             float f = b.ceiling / peak;
             b.gain = b.gain * f;
@@ -186,31 +224,66 @@ inline float CompressorEffect::outputStage(BlockState& b, float oA, float oB) {
         }
     }
     b.sumA = b.sumA + dA * dA;
-    b.sumB = b.sumB + dB * dB;
+    if (Dither) b.sumB = b.sumB + dB * dB;
     return dA;
 }
 
-void CompressorEffect::runBlock(BlockState& b, const float* in, float* out, int frames) {
+template <bool Dither, bool Normalize, bool Ramp>
+void CompressorEffect::runLoop(BlockState& b, const float* in, float* out, int frames) {
+    float* const gains = gainDelay;
+    float* const line = delayA;
     const int length = b.length;
+    int h = b.readPos;
+    // After the first sample the newest slot is the previous read position.
+    int n = newestSlot(h, length);
+    float lastGain = gains[newestSlot(n, length)];
+    Peak high{-INFINITY, 0.0f, 0.0f}, low{INFINITY, 0.0f, 0.0f};
     for (int i = 0; i < frames; ++i) {
-        float x = sanitize(in[i]);
+        float x = in[i];
         float a = std::fabs(x);
-        int n = (b.readPos + length - 1) % length;
+        if (!(a <= FLT_MAX)) x = 0.0f, a = 0.0f; // NaN and infinities count as silence
         detectCompression(b, a);
         float y = releaseCompression(b, a);
         limit(b, y);
         float gn = b.limGain * b.compGain;
-        gainDelay[n] = gn;
-        delayA[n] = x;
-        delayB[n] = x;
-        if (length > 1) rampLookAhead(gainDelay, n, length);
-        int h = b.readPos;
-        float oA = delayA[h] * gainDelay[h];
-        float oB = delayB[h] * gainDelay[h];
-        trackExtremes(b.extremes, x, gn, b.compGain);
-        out[i] = outputStage(b, oA, oB);
-        b.readPos = (h + 1) % length;
+        gains[n] = gn;
+        line[n] = x;
+        if (Ramp) rampLookAhead(gains, n, length, lastGain, gn);
+        lastGain = gn;
+        float oA = line[h] * gains[h];
+        if (x > high.x) high = {x, gn, b.compGain};
+        if (x < low.x) low = {x, gn, b.compGain};
+        out[i] = outputStage<Dither, Normalize>(b, oA);
+        advance(n, h, length);
     }
+    b.readPos = h;
+    if (!Dither) b.sumB = b.sumA;
+    Extremes& e = b.extremes;
+    mergeHigh(high, e.inMaxA, e.totalGainAtMaxA, e.compGainAtMaxA);
+    mergeLow(low, e.inMinA, e.totalGainAtMinA, e.compGainAtMinA);
+    mergeHigh(high, e.inMaxB, e.totalGainAtMaxB, e.compGainAtMaxB);
+    mergeLow(low, e.inMinB, e.totalGainAtMinB, e.compGainAtMinB);
+}
+
+// The loop works on a local copy of the block state: the compiler can keep it
+// in registers, because the stores to the lines and to the output cannot
+// touch a local. The switches are taken out of the loop.
+void CompressorEffect::runBlock(BlockState& block, const float* in, float* out, int frames) {
+    BlockState b = block;
+    const bool ramp = b.length > 1;
+    if (b.dither && b.normalize)
+        ramp ? runLoop<true, true, true>(b, in, out, frames)
+             : runLoop<true, true, false>(b, in, out, frames);
+    else if (b.dither)
+        ramp ? runLoop<true, false, true>(b, in, out, frames)
+             : runLoop<true, false, false>(b, in, out, frames);
+    else if (b.normalize)
+        ramp ? runLoop<false, true, true>(b, in, out, frames)
+             : runLoop<false, true, false>(b, in, out, frames);
+    else
+        ramp ? runLoop<false, false, true>(b, in, out, frames)
+             : runLoop<false, false, false>(b, in, out, frames);
+    block = b;
 }
 
 void CompressorEffect::storeBlock(BlockState& b, int frames) {
@@ -238,7 +311,8 @@ void CompressorEffect::processReplacing(float** inputs, float** outputs, vst::In
     const bool haveBuffers = inputs && outputs && inputs[0] && outputs[0];
     if (sampleFrames > 0 && !haveBuffers) return;
     if (bypass != 0) {
-        for (vst::Int32 i = 0; i < sampleFrames; ++i) outputs[0][i] = inputs[0][i];
+        for (vst::Int32 i = 0; i < sampleFrames; ++i)
+            outputs[0][i] = inputs[0][i];
         return;
     }
     DenormalGuard guard;
@@ -251,5 +325,6 @@ void CompressorEffect::processReplacing(float** inputs, float** outputs, vst::In
 void CompressorEffect::process(float** inputs, float** outputs, vst::Int32 sampleFrames) {
     (void)inputs;
     if (!outputs || !outputs[0]) return;
-    for (vst::Int32 i = 0; i < sampleFrames; ++i) outputs[0][i] = 0.0f;
+    for (vst::Int32 i = 0; i < sampleFrames; ++i)
+        outputs[0][i] = 0.0f;
 }
