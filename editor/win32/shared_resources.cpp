@@ -1,0 +1,151 @@
+#include "editor/win32/shared_resources.h"
+
+#include "editor/win32/window_procedure.h"
+#include "plugin/module.h"
+#include "resources/resource_ids.h"
+
+#include <commctrl.h>
+
+namespace shared {
+
+const char* const kWindowClass = "Tarvex";
+
+namespace {
+
+// Bitmaps in the order they are loaded.
+constexpr int kBitmapIds[] = {IDB_BACKGROUND,       IDB_NORMALIZE_ON, IDB_SOFT_ON,
+                              IDB_DITHER_ON,        IDB_BYPASS_ON,    IDB_LEVEL_BAR,
+                              IDB_REDUCTION_BAR,    IDB_AUTO_ON,      IDB_HANDLE_BLUE,
+                              IDB_HANDLE_THRESHOLD, IDB_HANDLE_LIMIT, IDB_HANDLE_AUTO_RELEASE,
+                              IDB_DISPLAY_FACE,     IDB_GLOW,         IDB_HANDLE_ZOOM,
+                              IDB_HANDLE_LOOKAHEAD};
+constexpr int kBitmapCount = sizeof(kBitmapIds) / sizeof(kBitmapIds[0]);
+HBITMAP loadedBitmaps[kBitmapCount] = {};
+HGDIOBJ savedBackground = nullptr, savedGlow = nullptr;
+
+HINSTANCE module() {
+    return static_cast<HINSTANCE>(moduleInstance);
+}
+
+bool registerWindowClass() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = editorWindowProcedure;
+    wc.hInstance = module();
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOWFRAME + 1));
+    wc.lpszClassName = kWindowClass;
+    return RegisterClassA(&wc) != 0;
+}
+
+void loadBitmaps() {
+    for (int i = 0; i < kBitmapCount; ++i)
+        loadedBitmaps[i] = LoadBitmapA(module(), MAKEINTRESOURCEA(kBitmapIds[i]));
+    if (!loadedBitmaps[0]) MessageBoxA(nullptr, "Not enough memory !", "Error", MB_OK);
+}
+
+void fillGlowTables(Resources& r) {
+    for (int x = 0; x < kGlowColumns; ++x) {
+        for (int y = 0; y < kGlowRows; ++y) {
+            int red = GetRValue(GetPixel(r.glowDC, x, y));
+            r.glowBase[x * kGlowRows + y] = static_cast<float>(red);
+            r.glowScale[x * kGlowRows + y] = static_cast<float>(255 - red) / 255;
+        }
+    }
+}
+
+void createDrawingTools(Resources& r) {
+    r.editorFont = CreateFontA(14, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    r.redPen = CreatePen(PS_SOLID, 1, RGB(200, 0, 0));
+    r.greenPen = CreatePen(PS_SOLID, 1, RGB(0, 160, 0));
+    r.bluePen = CreatePen(PS_SOLID, 1, RGB(110, 131, 241));
+    r.blackPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    r.whiteBrush = CreateSolidBrush(RGB(255, 255, 255));
+    r.blackBrush = CreateSolidBrush(RGB(0, 0, 0));
+    r.readoutBrush = CreateSolidBrush(RGB(154, 172, 194));
+}
+
+void create(Resources& r) {
+    InitCommonControls();
+    loadBitmaps();
+    r.backgroundDC = CreateCompatibleDC(nullptr);
+    savedBackground = SelectObject(r.backgroundDC, bitmap(IDB_BACKGROUND));
+    r.glowDC = CreateCompatibleDC(nullptr);
+    savedGlow = SelectObject(r.glowDC, bitmap(IDB_GLOW));
+    fillGlowTables(r);
+    createDrawingTools(r);
+}
+
+void destroyEditorWindows(Resources& r) {
+    for (int i = 0; i <= r.editorWindowTableTop && i < kWindowTableSize; ++i) {
+        if (r.editorWindowTable[i] && IsWindow(r.editorWindowTable[i]))
+            DestroyWindow(r.editorWindowTable[i]);
+        r.editorWindowTable[i] = nullptr;
+    }
+    r.editorWindowTableTop = 0;
+}
+
+template <typename Handle> void deleteObject(Handle& h) {
+    if (h) DeleteObject(h);
+    h = nullptr;
+}
+
+void destroy(Resources& r) {
+    destroyEditorWindows(r);
+    SelectObject(r.backgroundDC, savedBackground);
+    SelectObject(r.glowDC, savedGlow);
+    DeleteDC(r.backgroundDC);
+    DeleteDC(r.glowDC);
+    r.backgroundDC = r.glowDC = nullptr;
+    for (HBITMAP& b : loadedBitmaps)
+        deleteObject(b);
+    deleteObject(r.editorFont);
+    deleteObject(r.redPen), deleteObject(r.greenPen), deleteObject(r.bluePen);
+    deleteObject(r.blackPen);
+    deleteObject(r.whiteBrush), deleteObject(r.blackBrush), deleteObject(r.readoutBrush);
+    UnregisterClassA(kWindowClass, module());
+}
+
+} // namespace
+
+Resources& resources() {
+    static Resources r;
+    return r;
+}
+
+HBITMAP bitmap(int id) {
+    for (int i = 0; i < kBitmapCount; ++i)
+        if (kBitmapIds[i] == id) return loadedBitmaps[i];
+    return nullptr;
+}
+
+bool acquire() {
+    Resources& r = resources();
+    if (r.editorUseCount > 0) {
+        ++r.editorUseCount;
+        return true;
+    }
+    if (!registerWindowClass()) return false;
+    r.editorUseCount = 1;
+    create(r);
+    return true;
+}
+
+void release() {
+    Resources& r = resources();
+    if (r.editorUseCount <= 0) return;
+    if (--r.editorUseCount == 0) destroy(r);
+}
+
+bool enterWindow(HWND window) {
+    Resources& r = resources();
+    for (int slot = 0; slot < kWindowTableSize; ++slot) {
+        if (r.editorWindowTable[slot] && IsWindow(r.editorWindowTable[slot])) continue;
+        r.editorWindowTable[slot] = window;
+        if (slot > r.editorWindowTableTop) r.editorWindowTableTop = slot;
+        return true;
+    }
+    return false;
+}
+
+} // namespace shared

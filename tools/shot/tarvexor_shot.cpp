@@ -1,0 +1,186 @@
+// tarvexor-shot: opens the plug-in's editor in a host window, optionally feeds
+// audio through the plug-in while the editor's display runs, and writes what
+// the editor shows to a PNG file.
+#include "tools/host/editor_host_window.h"
+#include "tools/host/plugin_library.h"
+#include "tools/shot/audio_feed.h"
+#include "tools/shot/help_shot.h"
+#include "tools/shot/wav_reader.h"
+
+#ifdef TARVEXOR_SHOT_DEMO
+#include "tools/tarvexor/demo_signal.h"
+#endif
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+struct Options {
+    std::string plugin;
+    std::string output = "out/editor.png";
+    int program = 0;
+    std::vector<std::pair<int, float>> settings;
+    int waitMs = 600;
+    std::string feedFile;
+    bool demo = false;
+    bool fast = false;
+    std::string helpShot;
+    shot::FeedOptions feed;
+};
+
+vst::IntPtr VST_CALL hostCallback(AEffect*, vst::Int32 opcode, vst::Int32, vst::IntPtr, void*,
+                                  float) {
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+std::string besideExecutable(const char* file) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path);
+    std::size_t slash = dir.find_last_of("\\/");
+    return (slash == std::string::npos ? std::string() : dir.substr(0, slash + 1)) + file;
+}
+
+void usage() {
+    std::fprintf(stderr,
+                 "usage: tarvexor-shot [--plugin DLL] [--program INDEX] [--set INDEX=RAW]...\n"
+                 "                     [--wait MS] [--feed FILE.wav | --demo] [--fast]\n"
+                 "                     [--block N] [--tick-ms MS] [--out FILE.png]\n"
+                 "                     [--help-shot FILE.png]\n"
+                 "Opens the editor at the program (default 0, \"Init\") with the raw parameter\n"
+                 "values given, lets it run for MS milliseconds (default 600) and writes the\n"
+                 "editor's picture to FILE.png (default out/editor.png).\n"
+                 "--feed plays the first channel of a WAV file (16, 24 or 32-bit PCM, 32-bit\n"
+                 "float) through the plug-in in blocks of N samples (default 512) while the\n"
+                 "editor runs, in real time; --demo plays the built-in demo mix instead. The\n"
+                 "picture is taken when the audio ends. With --fast the editor gets one display\n"
+                 "tick after each MS milliseconds of audio (default 125, the Normal display\n"
+                 "speed) instead of waiting for its timer: the same picture, much sooner.\n"
+                 "--help-shot opens the help window from the editor and writes its first\n"
+                 "page to FILE.png instead of the editor's picture.\n");
+}
+
+bool parseSetting(const std::string& s, Options& o) {
+    std::size_t eq = s.find('=');
+    if (eq == std::string::npos) return false;
+    o.settings.push_back({std::atoi(s.substr(0, eq).c_str()),
+                          static_cast<float>(std::atof(s.substr(eq + 1).c_str()))});
+    return true;
+}
+
+bool parseValue(const std::string& a, const char* value, Options& o) {
+    if (a == "--plugin")
+        o.plugin = value;
+    else if (a == "--out")
+        o.output = value;
+    else if (a == "--program")
+        o.program = std::atoi(value);
+    else if (a == "--wait")
+        o.waitMs = std::atoi(value);
+    else if (a == "--feed")
+        o.feedFile = value;
+    else if (a == "--help-shot")
+        o.helpShot = value;
+    else if (a == "--block")
+        o.feed.blockSize = std::atoi(value);
+    else if (a == "--tick-ms")
+        o.feed.tickMs = std::atof(value);
+    else if (a == "--set")
+        return parseSetting(value, o);
+    else
+        return false;
+    return true;
+}
+
+bool parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--demo")
+            o.demo = true;
+        else if (a == "--fast")
+            o.fast = true;
+        else if (i + 1 >= argc || !parseValue(a, argv[++i], o))
+            return false;
+    }
+    if (o.plugin.empty()) o.plugin = besideExecutable("Tarvexor.dll");
+    bool sane = o.feed.blockSize > 0 && o.feed.tickMs > 0;
+    return sane && !(o.demo && !o.feedFile.empty());
+}
+
+// The audio to feed, if any: false when it was asked for and cannot be had.
+bool loadAudio(Options& o, std::vector<float>& samples) {
+    if (o.demo) {
+#ifdef TARVEXOR_SHOT_DEMO
+        std::vector<float> stereo = tarvexor::demoSignal();
+        for (std::size_t i = 0; i < stereo.size(); i += tarvexor::kDemoChannels)
+            samples.push_back(stereo[i]);
+        o.feed.sampleRate = tarvexor::kDemoSampleRate;
+        return true;
+#else
+        std::fprintf(stderr, "tarvexor-shot: this build has no demo mix; use --feed\n");
+        return false;
+#endif
+    }
+    if (o.feedFile.empty()) return true;
+    shot::MonoAudio audio;
+    std::string error;
+    if (!shot::readWav(o.feedFile, audio, error)) {
+        std::fprintf(stderr, "tarvexor-shot: %s\n", error.c_str());
+        return false;
+    }
+    samples = std::move(audio.samples);
+    o.feed.sampleRate = audio.sampleRate;
+    return true;
+}
+
+int runEditor(AEffect* effect, const Options& o, const std::vector<float>& samples) {
+    host::EditorHostWindow window(effect);
+    if (!window.open()) {
+        std::fprintf(stderr, "tarvexor-shot: the editor did not open\n");
+        return 1;
+    }
+    window.pump(o.waitMs);
+    if (!o.helpShot.empty()) return shot::writeHelpShot(window, o.helpShot) ? 0 : 1;
+    if (!samples.empty()) {
+        if (o.fast)
+            shot::feedTickByTick(effect, window, samples, o.feed);
+        else
+            shot::feedInRealTime(effect, window, samples, o.feed);
+    }
+    if (!image::writePng(o.output, window.capture())) {
+        std::fprintf(stderr, "tarvexor-shot: cannot write %s\n", o.output.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!parse(argc, argv, o)) {
+        usage();
+        return 2;
+    }
+    std::vector<float> samples;
+    if (!loadAudio(o, samples)) return 1;
+    host::PluginLibrary library(o.plugin);
+    AEffect* effect = library.loaded() ? library.create(hostCallback) : nullptr;
+    if (!effect) {
+        std::fprintf(stderr, "tarvexor-shot: cannot create the plug-in from %s\n",
+                     o.plugin.c_str());
+        return 1;
+    }
+    effect->dispatcher(effect, effSetProgram, 0, o.program, nullptr, 0.0f);
+    for (auto& [index, value] : o.settings)
+        effect->setParameter(effect, index, value);
+    if (!samples.empty()) shot::startProcessing(effect, o.feed);
+    int status = runEditor(effect, o, samples);
+    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+    return status;
+}
