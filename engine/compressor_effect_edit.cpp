@@ -15,3 +15,11 @@ CompressorEffectEdit::CompressorEffectEdit(audioMasterCallback audioMaster)
     if (isReady()) new (std::nothrow) CompressorEditor(this);
 #endif
 }
+
+// An editor window still open when the host closes the effect goes first,
+// while the effect it draws from is whole.
+CompressorEffectEdit::~CompressorEffectEdit() {
+#ifdef _WIN32
+    if (auto* window = static_cast<CompressorEditor*>(editor)) window->takeDownWindow();
+#endif
+}

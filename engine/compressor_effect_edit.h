@@ -6,5 +6,5 @@
 class CompressorEffectEdit : public CompressorEffect {
   public:
     explicit CompressorEffectEdit(audioMasterCallback audioMaster);
-    ~CompressorEffectEdit() override = default;
+    ~CompressorEffectEdit() override;
 };

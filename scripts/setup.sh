@@ -8,7 +8,7 @@ packages=(
   libsndfile1-dev sox
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine64 wine xvfb xauth
+  wine64 wine xvfb xauth fonts-liberation
   lsp-plugins-vst
   clang-format valgrind
 )

@@ -32,6 +32,10 @@ CompressorEditor::CompressorEditor(CompressorEffect* effect)
 // A host may close the effect while the window is still open: take the window
 // down first, so no timer or message ever reaches the freed effect.
 CompressorEditor::~CompressorEditor() {
+    takeDownWindow();
+}
+
+void CompressorEditor::takeDownWindow() {
     HWND open = window();
     if (!open) return;
     close();

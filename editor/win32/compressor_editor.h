@@ -25,6 +25,9 @@ class CompressorEditor : public AEffEditor {
     explicit CompressorEditor(CompressorEffect* effect);
     ~CompressorEditor() override;
 
+    // Closes an open window and destroys it, so nothing reaches the effect any more.
+    void takeDownWindow();
+
     vst::IntPtr getRect(ERect** rect) override;
     vst::IntPtr open(void* parentWindow) override;
     void close() override;
