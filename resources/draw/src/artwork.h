@@ -27,19 +27,19 @@ struct SwitchLook {
     Rgb top, bottom, outline, caption;
 };
 
-struct SwitchSpec {
+struct SwitchArt {
     Box box;
     std::vector<std::string> caption; // one or two lines
     SwitchLook lit;
 };
 
-const std::vector<SwitchSpec>& switches();
-void paintSwitch(const Canvas& canvas, const Fonts& fonts, const SwitchSpec& spec, bool lit);
+const std::vector<SwitchArt>& switches();
+void paintSwitch(const Canvas& canvas, const Fonts& fonts, const SwitchArt& button, bool lit);
 
 // The panel with everything but the switch faces; the background adds the unlit faces.
 Canvas drawPanel(const Fonts& fonts);
 Canvas drawBackground(const Canvas& panel, const Fonts& fonts);
-Canvas drawLitSwitch(const Canvas& panel, const Fonts& fonts, const SwitchSpec& spec);
+Canvas drawLitSwitch(const Canvas& panel, const Fonts& fonts, const SwitchArt& button);
 
 enum class CapStyle { Metal, Grey };
 // A 34-row value fader handle with a line of the given colour across row 16.

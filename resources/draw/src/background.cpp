@@ -154,7 +154,7 @@ void paintLogo(const Canvas& canvas, const TextPainter& text) {
 }
 
 void paintSwitchShadows(const Canvas& canvas) {
-    for (const SwitchSpec& s : switches()) {
+    for (const SwitchArt& s : switches()) {
         canvas.hline(s.box.x + 2, s.box.right(), s.box.bottom(), grey(0), 0.22);
         canvas.vline(s.box.right(), s.box.y + 2, s.box.bottom() - 1, grey(0), 0.22);
     }
@@ -178,15 +178,15 @@ Canvas drawPanel(const Fonts& fonts) {
 
 Canvas drawBackground(const Canvas& panel, const Fonts& fonts) {
     Canvas canvas = panel.crop({0, 0, panel.width(), panel.height()});
-    for (const SwitchSpec& spec : switches())
-        paintSwitch(canvas, fonts, spec, false);
+    for (const SwitchArt& button : switches())
+        paintSwitch(canvas, fonts, button, false);
     return canvas;
 }
 
-Canvas drawLitSwitch(const Canvas& panel, const Fonts& fonts, const SwitchSpec& spec) {
+Canvas drawLitSwitch(const Canvas& panel, const Fonts& fonts, const SwitchArt& button) {
     Canvas canvas = panel.crop({0, 0, panel.width(), panel.height()});
-    paintSwitch(canvas, fonts, spec, true);
-    return canvas.crop(spec.box);
+    paintSwitch(canvas, fonts, button, true);
+    return canvas.crop(button.box);
 }
 
 } // namespace art

@@ -29,10 +29,10 @@ void paintBody(const Canvas& canvas, Box b, const SwitchLook& look) {
 
 // The largest size up to `largest` at which every line fits inside the button's rim; buttons
 // of one size with as many lines share one size.
-double fittingSize(const TextPainter& text, const SwitchSpec& spec, double largest) {
+double fittingSize(const TextPainter& text, const SwitchArt& button, double largest) {
     double size = largest;
-    for (const SwitchSpec& other : switches()) {
-        if (other.caption.size() != spec.caption.size() || other.box.w != spec.box.w) continue;
+    for (const SwitchArt& other : switches()) {
+        if (other.caption.size() != button.caption.size() || other.box.w != button.box.w) continue;
         for (const std::string& line : other.caption)
             while (text.width({kCaptionFont, size, grey(0)}, line) > other.box.w - 6)
                 size -= 0.25;
@@ -40,24 +40,24 @@ double fittingSize(const TextPainter& text, const SwitchSpec& spec, double large
     return size;
 }
 
-void paintCaption(const Canvas& canvas, const Fonts& fonts, const SwitchSpec& spec, Rgb ink) {
+void paintCaption(const Canvas& canvas, const Fonts& fonts, const SwitchArt& button, Rgb ink) {
     const TextPainter text(fonts, canvas);
-    const Box b = spec.box;
+    const Box b = button.box;
     const double centre = b.x + b.w / 2.0;
-    if (spec.caption.size() == 1) {
-        const double size = fittingSize(text, spec, b.h < 20 ? 8 : 9.5);
-        text.draw({kCaptionFont, size, ink}, spec.caption[0], centre, b.y + b.h / 2, Align::Centre);
+    if (button.caption.size() == 1) {
+        const double size = fittingSize(text, button, b.h < 20 ? 8 : 9.5);
+        text.draw({kCaptionFont, size, ink}, button.caption[0], centre, b.y + b.h / 2, Align::Centre);
         return;
     }
-    const TextStyle style{kCaptionFont, fittingSize(text, spec, 8.5), ink};
-    text.draw(style, spec.caption[0], centre, b.y + 6, Align::Centre);
-    text.draw(style, spec.caption[1], centre, b.y + 14, Align::Centre);
+    const TextStyle style{kCaptionFont, fittingSize(text, button, 8.5), ink};
+    text.draw(style, button.caption[0], centre, b.y + 6, Align::Centre);
+    text.draw(style, button.caption[1], centre, b.y + 14, Align::Centre);
 }
 
 } // namespace
 
-const std::vector<SwitchSpec>& switches() {
-    static const std::vector<SwitchSpec> all = {
+const std::vector<SwitchArt>& switches() {
+    static const std::vector<SwitchArt> all = {
         {kSoftSwitch, {"Soft"}, kLitBlue},
         {kNormalizeSwitch, {"Auto", "Normalize"}, kLitBlue},
         {kDitherSwitch, {"16 bit", "Dither"}, kLitBlue},
@@ -67,10 +67,10 @@ const std::vector<SwitchSpec>& switches() {
     return all;
 }
 
-void paintSwitch(const Canvas& canvas, const Fonts& fonts, const SwitchSpec& spec, bool lit) {
-    const SwitchLook& look = lit ? spec.lit : kUnlit;
-    paintBody(canvas, spec.box, look);
-    paintCaption(canvas, fonts, spec, look.caption);
+void paintSwitch(const Canvas& canvas, const Fonts& fonts, const SwitchArt& button, bool lit) {
+    const SwitchLook& look = lit ? button.lit : kUnlit;
+    paintBody(canvas, button.box, look);
+    paintCaption(canvas, fonts, button, look.caption);
 }
 
 } // namespace art
