@@ -91,51 +91,6 @@ std::vector<float> sine() {
     return s;
 }
 
-// Text as the editor draws it, centred in a box over a fill or a bitmap.
-std::vector<std::uint32_t> renderedText(int width, int height, HBITMAP face, COLORREF fill,
-                                        const char* text, COLORREF colour, RECT box) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height + 2);
-    HGDIOBJ saved = SelectObject(dc, canvas);
-    RECT all{0, 0, width, height + 2};
-    HBRUSH brush = CreateSolidBrush(fill);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    if (face)
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(face), 0, 0, 0, width, height,
-                   DST_BITMAP);
-    HFONT font = CreateFontA(14, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    HGDIOBJ savedFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    DrawTextA(dc, text, -1, &box, DT_CENTER);
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(rgbOf(GetPixel(dc, x, y)));
-    SelectObject(dc, savedFont);
-    DeleteObject(font);
-    SelectObject(dc, saved);
-    DeleteObject(canvas);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-std::vector<std::uint32_t> expectedReadout(const char* text) {
-    return renderedText(46, 14, nullptr, RGB(154, 172, 194), text, RGB(255, 255, 255),
-                        RECT{0, 0, 46, 14});
-}
-
-std::vector<std::uint32_t> expectedDisplay(const char* text, COLORREF colour, int leftInset) {
-    HBITMAP face = static_cast<HBITMAP>(
-        LoadImageA(pluginModule(), MAKEINTRESOURCEA(120), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    auto pixels = renderedText(45, 12, face, 0, text, colour, RECT{leftInset, 1, 45, 14});
-    DeleteObject(face);
-    return pixels;
-}
-
 } // namespace
 
 class DisplayTick : public EditorTest {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace editortest {
@@ -36,6 +37,15 @@ HMODULE pluginModule();
 
 // Red, green and blue of a window pixel as 0xRRGGBB, as GDI reads it.
 std::uint32_t rgbOf(COLORREF c);
+
+// Text as the editor draws it (its font, centred in a box) over a bitmap or
+// a solid fill, read back pixel by pixel.
+std::vector<std::uint32_t> renderedText(int width, int height, HBITMAP face, COLORREF fill,
+                                        const char* text, COLORREF colour, RECT box);
+// A numeric display as it should look: the face with the text centred in it.
+std::vector<std::uint32_t> expectedDisplay(const char* text, COLORREF colour, int leftInset);
+// The RMS readout box with its text.
+std::vector<std::uint32_t> expectedReadout(const char* text);
 
 class EditorTest : public ::testing::Test {
   protected:

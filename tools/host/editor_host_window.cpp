@@ -70,29 +70,24 @@ void EditorHostWindow::pump(int milliseconds) {
     } while (static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
-image::Picture EditorHostWindow::capture() const {
+image::Picture capture(HDC dc, int width, int height) {
     image::Picture picture;
-    HWND window = editorWindow();
-    if (!window) return picture;
-    RECT client;
-    GetClientRect(window, &client);
-    picture.width = client.right;
-    picture.height = client.bottom;
-    HDC dc = GetDC(window);
+    picture.width = width;
+    picture.height = height;
     HDC memory = CreateCompatibleDC(dc);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ saved = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, picture.width, picture.height, dc, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     GdiFlush();
     const unsigned char* p = static_cast<const unsigned char*>(bits);
-    picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
+    picture.rgb.resize(static_cast<std::size_t>(width) * height * 3);
     for (std::size_t i = 0; i < picture.rgb.size() / 3; ++i) {
         picture.rgb[i * 3] = p[i * 4 + 2];
         picture.rgb[i * 3 + 1] = p[i * 4 + 1];
@@ -101,6 +96,16 @@ image::Picture EditorHostWindow::capture() const {
     SelectObject(memory, saved);
     DeleteObject(dib);
     DeleteDC(memory);
+    return picture;
+}
+
+image::Picture EditorHostWindow::capture() const {
+    HWND window = editorWindow();
+    if (!window) return {};
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    image::Picture picture = host::capture(dc, client.right, client.bottom);
     ReleaseDC(window, dc);
     return picture;
 }

@@ -10,6 +10,9 @@
 
 namespace host {
 
+// What a device context shows in its top-left width x height pixels.
+image::Picture capture(HDC dc, int width, int height);
+
 class EditorHostWindow {
   public:
     explicit EditorHostWindow(AEffect* effect);
