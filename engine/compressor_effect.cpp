@@ -24,6 +24,7 @@ CompressorEffect::CompressorEffect(audioMasterCallback audioMaster)
     resetLines();
     std::srand(1); // restarts the dither noise of every instance
     setProgram(0);
+    constructed = true;
 }
 
 CompressorEffect::~CompressorEffect() {

@@ -47,11 +47,13 @@ class CompressorEffect : public AudioEffectX {
     void setParameter(vst::Int32 index, float value) override;
     float getParameter(vst::Int32 index) override;
     void setParameterAutomated(vst::Int32 index, float value) override;
+    void setParameterFromHost(vst::Int32 index, float value) override;
     void process(float** inputs, float** outputs, vst::Int32 sampleFrames) override;
     void processReplacing(float** inputs, float** outputs, vst::Int32 sampleFrames) override;
     void setProgram(vst::Int32 program) override;
     void setProgramName(const char* name) override;
     void getProgramName(char* name) override;
+    bool getProgramNameIndexed(vst::Int32 category, vst::Int32 index, char* text) override;
     void getParameterLabel(vst::Int32 index, char* label) override;
     void getParameterDisplay(vst::Int32 index, char* text) override;
     void getParameterName(vst::Int32 index, char* text) override;
@@ -61,6 +63,10 @@ class CompressorEffect : public AudioEffectX {
     bool getVendorString(char* text) override;
     bool getProductString(char* text) override;
     vst::IntPtr canDo(const char* text) override;
+
+    // Tells the host to re-read the parameters: one changed as a side effect
+    // of another, or without the host's asking. Never called from processing.
+    void parametersChangedBehindHost();
 
     // Parameter fields, in their own units.
     std::int16_t soft = 0, normalize = 0, dither = 0, bypass = 0;
@@ -110,6 +116,10 @@ class CompressorEffect : public AudioEffectX {
     void runLoop(BlockState& b, const float* in, float* out, int frames);
     void runBlock(BlockState& b, const float* in, float* out, int frames);
     void storeBlock(BlockState& b, int frames);
+
+    // Host notices wait until the instance is built; a program change sends one at its end.
+    bool constructed = false;
+    bool changingProgram = false;
 
     void setSwitch(vst::Int32 index, std::int16_t value, CompressorProgram& program);
     void setStepped(vst::Int32 index, float value, CompressorProgram& program);

@@ -52,13 +52,19 @@ std::int32_t gainToOutput(float gain) {
     return numeric::toInt32(24000.0 - 20000.0 * std::log10(static_cast<double>(gain)));
 }
 
-// The latency a look-ahead value reports, limited to what the lines hold.
-std::int32_t latencyOf(float lookAhead) {
+// Samples in the look-ahead line for a look-ahead value, limited to what the lines hold.
+std::int32_t lineLengthOf(float lookAhead) {
     if (lookAhead == 0.0f) return 0;
     float samples = lookAhead / 2.266f;
     if (samples >= static_cast<float>(CompressorEffect::kLineCapacity))
         return CompressorEffect::kLineCapacity;
     return samples < 0.0f ? 0 : static_cast<std::int32_t>(samples);
+}
+
+// A line of L samples delays the sound by L - 1; that is what the host compensates.
+std::int32_t latencyOf(float lookAhead) {
+    const std::int32_t length = lineLengthOf(lookAhead);
+    return length > 1 ? length - 1 : 0;
 }
 
 } // namespace
@@ -124,6 +130,7 @@ void CompressorEffect::relinkOutputToLimiter(float x, CompressorProgram& p) {
     output = p.output = gainToOutput(outputGain);
     outputRecalc = 1;
     outputRecalcGui = 1;
+    parametersChangedBehindHost();
 }
 
 // LookAhead from the host arrives as whole hundredths of a millisecond, so a
@@ -131,7 +138,10 @@ void CompressorEffect::relinkOutputToLimiter(float x, CompressorProgram& p) {
 void CompressorEffect::setLookAhead(float value, CompressorProgram& p) {
     if (isNormalized(value)) value = std::trunc(value * 1000.0f + 0.5f);
     lookAhead = p.lookAhead = value;
-    setInitialDelay(latencyOf(value));
+    const std::int32_t delay = latencyOf(value);
+    if (delay == cEffect.initialDelay) return;
+    setInitialDelay(delay);
+    if (constructed) ioChanged();
 }
 
 // Switching Normalize on starts from +24 dB; processing lowers the gain as it
@@ -140,6 +150,7 @@ void CompressorEffect::finishNormalizeSwitch(CompressorProgram& p) {
     if (normalize != 0 && normalizeJustOn != 0) {
         outputGain = 15.849309921264648f;
         output = p.output = gainToOutput(outputGain);
+        parametersChangedBehindHost();
     }
     normalizeJustOn = 0;
 }
@@ -209,6 +220,18 @@ float CompressorEffect::getParameter(vst::Int32 index) {
     default:
         return 0.0f;
     }
+}
+
+// Host sliders and automation lanes end at exactly 1.0, which would otherwise
+// read as a raw 1: from the host it means the top of the range.
+void CompressorEffect::setParameterFromHost(vst::Int32 index, float value) {
+    const float maximum = maximumOf(index);
+    setParameter(index, value == 1.0f && maximum > 0.0f ? maximum : value);
+}
+
+// Only after construction and outside a program change, which tells the host once at its end.
+void CompressorEffect::parametersChangedBehindHost() {
+    if (constructed && !changingProgram) updateDisplay();
 }
 
 void CompressorEffect::setParameterAutomated(vst::Int32 index, float value) {

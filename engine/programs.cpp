@@ -21,6 +21,7 @@ const CompressorProgram kPresets[kNumPrograms] = {
 // a normalizing program derives its output gain from its limiter threshold;
 // LookAhead comes last, so the reported latency is the program's.
 void CompressorEffect::setProgram(vst::Int32 program) {
+    changingProgram = true;
     extremes = Extremes{};
     curProgram = program;
     const CompressorProgram& p = programs[program];
@@ -37,6 +38,15 @@ void CompressorEffect::setProgram(vst::Int32 program) {
     setParameter(kAutoRel, p.autoRel);
     setParameter(kThrLim, p.thrLim);
     setParameter(kLookAhead, p.lookAhead);
+    changingProgram = false;
+    if (constructed) updateDisplay();
+}
+
+bool CompressorEffect::getProgramNameIndexed(vst::Int32 category, vst::Int32 index, char* text) {
+    (void)category;
+    if (index < 0 || index >= kNumPrograms) return false;
+    bounded::copy(text, programs[index].name, sizeof(programs[index].name) - 1);
+    return true;
 }
 
 void CompressorEffect::setProgramName(const char* name) {

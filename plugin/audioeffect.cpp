@@ -172,7 +172,7 @@ void VST_CALL processReplacing(AEffect* e, float** inputs, float** outputs,
 }
 
 void VST_CALL setParameter(AEffect* e, vst::Int32 index, float value) {
-    if (AudioEffect* effect = effectOf(e)) effect->setParameter(index, value);
+    if (AudioEffect* effect = effectOf(e)) effect->setParameterFromHost(index, value);
 }
 
 float VST_CALL getParameter(AEffect* e, vst::Int32 index) {

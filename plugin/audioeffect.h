@@ -25,6 +25,8 @@ class AudioEffect {
     virtual void setParameter(vst::Int32 index, float value) { (void)index, (void)value; }
     virtual float getParameter(vst::Int32 index) { return (void)index, 0.0f; }
     virtual void setParameterAutomated(vst::Int32 index, float value);
+    // What the record's setParameter entry point calls.
+    virtual void setParameterFromHost(vst::Int32 index, float value) { setParameter(index, value); }
 
     virtual void process(float** inputs, float** outputs, vst::Int32 sampleFrames);
     virtual void processReplacing(float** inputs, float** outputs, vst::Int32 sampleFrames);

@@ -31,6 +31,11 @@ vst::IntPtr AudioEffectX::dispatcher(vst::Int32 opcode, vst::Int32 index, vst::I
         setBlockSize(static_cast<vst::Int32>(value));
         setSampleRate(opt);
         return 1;
+    case effGetProgramNameIndexed:
+        return ptr && getProgramNameIndexed(static_cast<vst::Int32>(value), index,
+                                            static_cast<char*>(ptr))
+                   ? 1
+                   : 0;
     case effGetEffectName:
     case effGetVendorString:
     case effGetProductString:

@@ -121,6 +121,10 @@ enum AEffectFlags : vst::Int32 {
 enum AudioMasterOpcodes : vst::Int32 {
     audioMasterAutomate = 0,
     audioMasterVersion = 1,
+    audioMasterIOChanged = 13,
+    audioMasterUpdateDisplay = 42,
+    audioMasterBeginEdit = 43,
+    audioMasterEndEdit = 44,
 };
 
 enum AEffectOpcodes : vst::Int32 {

@@ -26,8 +26,10 @@ std::vector<Report>& reports() {
     return calls;
 }
 
+// Automation reports only; the notices that make a host re-read values are not ones.
 vst::IntPtr VST_CALL recordReport(AEffect* effect, vst::Int32 opcode, vst::Int32 index,
                                   vst::IntPtr value, void* ptr, float opt) {
+    if (opcode == audioMasterIOChanged || opcode == audioMasterUpdateDisplay) return 0;
     reports().push_back({effect, opcode, index, value, ptr == nullptr, opt});
     return 0;
 }

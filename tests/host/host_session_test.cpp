@@ -101,10 +101,10 @@ TEST(SessionReload, LimiterThresholdComesBackUnderNormalize) {
 TEST(SessionReload, LookAheadKeepsItsLatencyOverManyReloads) {
     Instance fx;
     ASSERT_NE(fx.get(), nullptr);
-    ASSERT_EQ(fx->initialDelay, 440);
+    ASSERT_EQ(fx->initialDelay, 439);
     for (int cycle = 0; cycle < 200; ++cycle) {
         reload(fx.get(), ref::LookAhead);
-        ASSERT_EQ(fx->initialDelay, 440) << "after reload " << cycle + 1;
+        ASSERT_EQ(fx->initialDelay, 439) << "after reload " << cycle + 1;
         ASSERT_EQ(getParam(fx.get(), ref::LookAhead), 999.0f / 1000.0f);
     }
     EXPECT_EQ(parameterDisplay(fx.get(), ref::LookAhead), "10");

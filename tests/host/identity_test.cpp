@@ -19,7 +19,7 @@ TEST(Entry, FreshInstanceIdentity) {
     EXPECT_EQ(fx->flags & ~effFlagsHasEditor, 28);
     EXPECT_EQ(fx->uniqueID, 0x4B765277);
     EXPECT_EQ(fx->version, 1);
-    EXPECT_EQ(fx->initialDelay, 440);
+    EXPECT_EQ(fx->initialDelay, 439);
     EXPECT_EQ(fx->ioRatio, 1.0f);
     EXPECT_EQ(fx->realQualities, 0);
     EXPECT_EQ(fx->offQualities, 0);
@@ -91,7 +91,7 @@ TEST(Entry, ManyInstancesOpenAndCloseCleanly) {
     for (int round = 0; round < 50; ++round) {
         Instance fx;
         ASSERT_NE(fx.get(), nullptr);
-        EXPECT_EQ(fx->initialDelay, 440);
+        EXPECT_EQ(fx->initialDelay, 439);
         EXPECT_EQ(programName(fx.get()), "Init");
     }
 }

@@ -122,9 +122,10 @@ TEST_P(SteppedParameter, TopOfRangeReadsBelowOne) {
     EXPECT_EQ(getParam(fx.get(), index), 0.99999f);
     setParam(fx.get(), index, 0.99999f);
     EXPECT_EQ(parameterDisplay(fx.get(), index), ref::steppedText(index, static_cast<int>(top)));
-    setParam(fx.get(), index, 1.0f);
-    EXPECT_EQ(parameterDisplay(fx.get(), index), ref::steppedText(index, 1));
-    EXPECT_EQ(getParam(fx.get(), index), 1.0f / top);
+    setParam(fx.get(), index, 0.0f);
+    setParam(fx.get(), index, 1.0f); // a host slider's top
+    EXPECT_EQ(parameterDisplay(fx.get(), index), ref::steppedText(index, static_cast<int>(top)));
+    EXPECT_EQ(getParam(fx.get(), index), 0.99999f);
     setParam(fx.get(), index, 0.0f);
     EXPECT_EQ(getParam(fx.get(), index), 0.0f);
 }
@@ -144,6 +145,8 @@ TEST(SteppedValues, ExamplesFromTheControls) {
     EXPECT_EQ(parameterDisplay(e, ref::ThrComp), "-18.0");
     EXPECT_EQ(getParam(e, ref::ThrComp), 0.5f);
     setParam(e, ref::ThrComp, 1.0f);
+    EXPECT_EQ(parameterDisplay(e, ref::ThrComp), "-36.0");
+    setParam(e, ref::ThrComp, 1.5f);
     EXPECT_EQ(parameterDisplay(e, ref::ThrComp), "-0.5");
     setParam(e, ref::Output, 16000.0f);
     EXPECT_EQ(parameterDisplay(e, ref::Output), "8.00");
@@ -222,8 +225,9 @@ TEST(LookAhead, LatencyExamples) {
         float value;
         const char* display;
         vst::Int32 latency;
-    } examples[] = {{999.0f, "10", 440},  {0.0f, " 0", 0},   {3.0f, " 0", 1},
-                    {1000.0f, "10", 441}, {0.5f, " 5", 220}, {0.99999f, "10", 441}};
+    } examples[] = {{999.0f, "10", 439},  {0.0f, " 0", 0},   {3.0f, " 0", 0},
+                    {1000.0f, "10", 440}, {0.5f, " 5", 219}, {0.99999f, "10", 440},
+                    {1.0f, "10", 440}};
     for (const auto& x : examples) {
         setParam(fx.get(), ref::LookAhead, x.value);
         EXPECT_EQ(parameterDisplay(fx.get(), ref::LookAhead), x.display) << x.value;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #ifndef TARVEXOR_DEFAULT_PLUGIN
 #define TARVEXOR_DEFAULT_PLUGIN ""
@@ -29,7 +30,10 @@ std::vector<HostCall>& hostCalls() {
 
 vst::IntPtr VST_CALL recordingHost(AEffect* effect, vst::Int32 opcode, vst::Int32 index,
                                    vst::IntPtr value, void* ptr, float opt) {
-    hostCalls().push_back({effect, opcode, index, value, ptr == nullptr, opt});
+    static std::mutex guard;
+    std::lock_guard<std::mutex> lock(guard);
+    hostCalls().push_back(
+        {effect, opcode, index, value, ptr == nullptr, opt, std::this_thread::get_id()});
     return opcode == audioMasterVersion ? versionAnswer : 0;
 }
 

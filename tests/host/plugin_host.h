@@ -6,6 +6,7 @@
 #include "tools/host/plugin_library.h"
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace testhost {
@@ -18,6 +19,7 @@ struct HostCall {
     vst::IntPtr value;
     bool nullPtr;
     float opt;
+    std::thread::id thread;
 };
 
 // The plug-in under test: TARVEXOR_PLUGIN, or the build's default.
@@ -28,6 +30,7 @@ host::PluginLibrary& plugin();
 vst::IntPtr VST_CALL recordingHost(AEffect* effect, vst::Int32 opcode, vst::Int32 index,
                                    vst::IntPtr value, void* ptr, float opt);
 extern vst::IntPtr versionAnswer;
+// Safe to call from any thread; read it when the plug-in is quiet.
 std::vector<HostCall>& hostCalls();
 
 // Shorthands for talking to an effect.

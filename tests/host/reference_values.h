@@ -83,8 +83,10 @@ inline bool isInt32Field(int index) {
 }
 
 // The value a stepped parameter (or LookAhead) works with after the host
-// mapping: value x max + 0.5 in single precision for host values, else as is.
+// mapping: value x max + 0.5 in single precision for host values, the maximum
+// for the host's 1.0, else as is.
 inline float unscaled(int index, float value) {
+    if (value == 1.0f && maximum(index) > 0.0f) return maximum(index);
     if (!isNormalized(value)) return value;
     float scaled = value * maximum(index);
     return scaled + 0.5f;
@@ -100,15 +102,17 @@ inline std::int64_t steppedField(int index, float value) {
 // LookAhead keeps raw values as they are and takes host values as whole
 // hundredths of a millisecond.
 inline float lookAheadField(float value) {
+    if (value == 1.0f) return maximum(LookAhead);
     return isNormalized(value) ? std::trunc(unscaled(LookAhead, value)) : value;
 }
 
-// The look-ahead lines hold 441 samples; that is the most a host is told.
+// The look-ahead line holds at most 441 samples; a line of L delays the sound
+// by L - 1, and that is what the host is told.
 inline std::int32_t latency(float lookAhead) {
     if (lookAhead == 0.0f) return 0;
     float samples = lookAhead / 2.266f;
-    if (samples >= 441.0f) return 441;
-    return samples <= 0.0f ? 0 : static_cast<std::int32_t>(samples);
+    std::int32_t length = samples >= 441.0f ? 441 : static_cast<std::int32_t>(samples);
+    return samples <= 0.0f || length < 1 ? 0 : length - 1;
 }
 
 // A field's value as the host reads it: field / max, with 1 reported as 0.99999.

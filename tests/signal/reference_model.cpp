@@ -162,6 +162,11 @@ Compressor::Compressor() {
 
 // ---- Parameters -------------------------------------------------------------
 
+void Compressor::setParameterFromHost(int index, float value) {
+    if (value == 1.0f && stepMaximum(index) != 0) value = static_cast<float>(stepMaximum(index));
+    setParameter(index, value);
+}
+
 void Compressor::setParameter(int index, float value) {
     if (!std::isfinite(value)) return;
     Program& record = programs[curProgram];
@@ -236,7 +241,8 @@ void Compressor::setLookAhead(float value, Program& record) {
     float v = value;
     if (isNormalized(v)) v = std::trunc(v * 1000.0f + 0.5f);
     params.lookAhead = record.lookAhead = v;
-    params.initialDelay = v == 0.0f ? 0 : lookAheadSamples(v);
+    const std::int32_t length = v == 0.0f ? 0 : lookAheadSamples(v);
+    params.initialDelay = length > 1 ? length - 1 : 0; // the sound leaves L - 1 samples late
 }
 
 // Ties the output gain to the limiter threshold under Auto Normalize.

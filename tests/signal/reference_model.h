@@ -68,6 +68,8 @@ class Compressor {
     Compressor();
 
     void setParameter(int index, float value);
+    // The host's path: its 1.0 is the top of a stepped parameter's range.
+    void setParameterFromHost(int index, float value);
     float getParameter(int index) const;
     void setProgram(int index);
     int program() const { return curProgram; }

@@ -54,7 +54,7 @@ class PluginTarget : private OwnedInstance, public RecordTarget {
 
 class ModelTarget : public Target {
   public:
-    void setParameter(int index, float value) override { fx.setParameter(index, value); }
+    void setParameter(int index, float value) override { fx.setParameterFromHost(index, value); }
     float getParameter(int index) override { return fx.getParameter(index); }
     void setProgram(int index) override {
         if (index >= 0 && index < model::kProgramCount) fx.setProgram(index);

@@ -2,6 +2,7 @@
 
 #include "tools/tarvexor/failure.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -100,6 +101,10 @@ float switchValue(const std::string& name, const std::string& text) {
     throw UsageError(name + "=" + text + ": expected on or off");
 }
 
+double topRaw(const NumericControl& control) {
+    return std::max(control.toRaw(control.minimum), control.toRaw(control.maximum));
+}
+
 float controlValue(const NumericControl& control, const std::string& text) {
     std::string label = std::string(control.name) + "=" + text;
     double value = 0.0;
@@ -110,7 +115,10 @@ float controlValue(const NumericControl& control, const std::string& text) {
     if (value < control.minimum - tolerance || value > control.maximum + tolerance)
         throw UsageError(label + ": outside the range " + control.range);
     // + 0.0 turns a raw -0 (a threshold of 0 dB) into 0.
-    return static_cast<float>(std::round(control.toRaw(steps * control.step)) + 0.0);
+    const double raw = std::round(control.toRaw(steps * control.step)) + 0.0;
+    // A host's 1.0 is the top of the range: a raw 1 travels as the host value that lands on it.
+    if (raw == 1.0) return static_cast<float>(1.0 / topRaw(control));
+    return static_cast<float>(raw);
 }
 
 } // namespace
