@@ -80,12 +80,25 @@ void ValueFader::dragTo(int py) {
     if (faderVisible) setValue(valueAt(py - y));
 }
 
-bool ValueFader::stepToward(int px, int py, float step) {
-    if (!faderVisible) return false;
+bool ValueFader::onTrack(int px, int py) const {
     int dy = py - y, dx = px - x;
+    return faderVisible && dy >= -15 && static_cast<float>(dy) < travel + 15 && dx >= 0 &&
+           dx < width;
+}
+
+bool ValueFader::stepToward(int px, int py, float step) {
+    int dy = py - y;
     if (dy >= handlePos - 16 && dy <= handlePos + 16) return false;
-    if (dy < -15 || static_cast<float>(dy) >= travel + 15 || dx < 0 || dx >= width) return false;
+    if (!onTrack(px, py)) return false;
     setValue(valueAt(dy) >= value ? value + step : value - step);
+    return true;
+}
+
+bool ValueFader::wheelStep(int px, int py, int notches, float step) {
+    if (!onTrack(px, py)) return false;
+    const int beside = handlePos + (notches > 0 ? -17 : 17);
+    const int count = notches > 0 ? notches : -notches;
+    setValue(valueAt(beside) >= value ? value + step * count : value - step * count);
     return true;
 }
 
@@ -148,12 +161,24 @@ void LinearFader::dragTo(int p) {
     if (visible) setValue(valueAt(p - (axis == Axis::horizontal ? x : y)));
 }
 
+bool LinearFader::onTrack(int d, int off) const {
+    return visible && d >= -9 && static_cast<float>(d) < travel + 9 && off >= 0 && off < thickness;
+}
+
 bool LinearFader::stepToward(int px, int py, float step) {
-    if (!visible) return false;
     int d = along(px, py), off = across(px, py);
     if (d >= handlePos - 9 && d <= handlePos + 9) return false;
-    if (d < -9 || static_cast<float>(d) >= travel + 9 || off < 0 || off >= thickness) return false;
+    if (!onTrack(d, off)) return false;
     setValue(valueAt(d) >= value ? value + step : value - step);
+    return true;
+}
+
+bool LinearFader::wheelStep(int px, int py, int notches, float step) {
+    if (!onTrack(along(px, py), across(px, py))) return false;
+    const bool towardEnd = (notches > 0) == (axis == Axis::horizontal);
+    const int beside = handlePos + (towardEnd ? 10 : -10);
+    const int count = notches > 0 ? notches : -notches;
+    setValue(valueAt(beside) >= value ? value + step * count : value - step * count);
     return true;
 }
 

@@ -57,11 +57,14 @@ struct ValueFader {
     bool grabHandle(int px, int py);
     void dragTo(int py);
     bool stepToward(int px, int py, float step);
+    // Wheel notches over the track: up steps as a click just above the handle.
+    bool wheelStep(int px, int py, int notches, float step);
     bool hitDisplay(int px, int py) const;
     void draw();
 
   private:
     float valueAt(int offset) const;
+    bool onTrack(int px, int py) const;
 };
 
 // A fader without display, along x (horizontal) or along y (vertical).
@@ -85,10 +88,14 @@ struct LinearFader {
     bool grabHandle(int px, int py);
     void dragTo(int p);
     bool stepToward(int px, int py, float step);
+    // Wheel notches over the track: up steps as a click just above the handle
+    // would, or just right of it on a horizontal fader.
+    bool wheelStep(int px, int py, int notches, float step);
     void draw();
 
   private:
     float valueAt(int offset) const;
+    bool onTrack(int d, int off) const;
     int along(int px, int py) const;
     int across(int px, int py) const;
 };

@@ -97,6 +97,7 @@ void feedBack(CompressorEffect& fx, bool twelfthTick, TickFrame& f) {
         fx.shownOutputGain = fx.outputGain;
         f.showOutput = true;
         f.output = static_cast<float>(fx.output);
+        fx.parametersChangedBehindHost();
     }
 }
 

@@ -33,9 +33,10 @@ struct WaveHistory {
 };
 
 struct EditorState {
-    void* editorWindow = nullptr; // the open editor window, or null
-    std::int32_t dragMode = 0;    // the fader being dragged, 0 for none
-    std::int32_t entryMode = 0;   // the numeric entry that is open, 0 for none
+    void* editorWindow = nullptr;   // the open editor window, or null
+    std::int32_t dragMode = 0;      // the fader being dragged, 0 for none
+    std::int32_t entryMode = 0;     // the numeric entry that is open, 0 for none
+    std::uint32_t openGestures = 0; // bit i: the host was told an edit of parameter i began
     MeterState meters;
     WaveHistory wave;
 };

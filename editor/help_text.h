@@ -43,5 +43,7 @@ enum class ScrollRequest { lineUp, lineDown, pageUp, pageDown, thumbTrack, other
 // The move a request asks for; thumbLine is the line a dragged thumb points at.
 int scrollDelta(ScrollRequest request, int thumbLine, int topLine);
 int clampTopLine(int line);
+// Lines one notch of the mouse wheel scrolls, down for a notch toward the user.
+constexpr int kWheelLines = 3;
 
 } // namespace help

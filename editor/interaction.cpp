@@ -1,5 +1,6 @@
 #include "editor/interaction.h"
 
+#include "editor/edit_gestures.h"
 #include "editor/entry_conversion.h"
 #include "engine/compressor_effect.h"
 #include "engine/numeric.h"
@@ -75,6 +76,7 @@ float int32Units(float v) {
 Interaction::Interaction(EditorControls& controls, CompressorEffect& effect, InteractionView& v)
     : c(controls), fx(effect), view(v) {}
 
+// A click's changes are one gesture each; a grabbed fader's lasts until the button is up.
 void Interaction::leftButtonDown(int x, int y) {
     commitEntry(x, y);
     openEntry(x, y);
@@ -82,6 +84,7 @@ void Interaction::leftButtonDown(int x, int y) {
     fineSteps(x, y);
     toggleSwitches(x, y);
     hotSpots(x, y);
+    if (fx.editorState.dragMode == kNoDrag) gestures::endAll(fx);
 }
 
 void Interaction::mouseMove(std::uintptr_t keys, int x, int y) {
@@ -93,7 +96,26 @@ void Interaction::mouseMove(std::uintptr_t keys, int x, int y) {
 }
 
 void Interaction::leftButtonUp() {
+    endDrag();
+}
+
+void Interaction::endDrag() {
     fx.editorState.dragMode = kNoDrag;
+    gestures::endAll(fx);
+}
+
+// One fine step per notch, up or right for notches above 0, as a click just
+// beside the handle would step; the first fader under the pointer takes it.
+void Interaction::wheel(int x, int y, int notches) {
+    if (notches == 0 || fx.editorState.dragMode != kNoDrag) return;
+    for (const FineStep& s : kFineSteps) {
+        bool hit = false;
+        onFader(c, s.fader, [&](auto& f) { hit = f.wheelStep(x, y, notches, s.step); });
+        if (!hit) continue;
+        publish(s.fader);
+        gestures::endAll(fx);
+        return;
+    }
 }
 
 void Interaction::entryChanged() {
@@ -154,10 +176,10 @@ void Interaction::fineSteps(int x, int y) {
 // parameter at the next update.
 void Interaction::toggleSwitches(int x, int y) {
     auto flipped = [](const Switch& s) { return s.on == 0 ? 1.0f : 0.0f; };
-    if (c.softSwitch.hit(x, y)) fx.setParameterAutomated(kSoft, flipped(c.softSwitch));
+    if (c.softSwitch.hit(x, y)) send(kSoft, flipped(c.softSwitch));
     if (c.normalizeSwitch.hit(x, y)) toggleNormalize();
-    if (c.ditherSwitch.hit(x, y)) fx.setParameterAutomated(kDither, flipped(c.ditherSwitch));
-    if (c.bypassSwitch.hit(x, y)) fx.setParameterAutomated(kBypass, flipped(c.bypassSwitch));
+    if (c.ditherSwitch.hit(x, y)) send(kDither, flipped(c.ditherSwitch));
+    if (c.bypassSwitch.hit(x, y)) send(kBypass, flipped(c.bypassSwitch));
     if (c.autoSwitch.hit(x, y)) toggleAutoRelease();
 }
 
@@ -166,22 +188,22 @@ void Interaction::toggleSwitches(int x, int y) {
 // the output setting, so the sound does not jump.
 void Interaction::toggleNormalize() {
     if (c.normalizeSwitch.on == 0) {
-        fx.setParameterAutomated(kNormalize, 1.0f);
-        fx.setParameterAutomated(kSpare, fx.outputGain);
+        send(kNormalize, 1.0f);
+        send(kSpare, fx.outputGain);
         return;
     }
-    fx.setParameterAutomated(kNormalize, 0.0f);
+    send(kNormalize, 0.0f);
     const double reached = std::log10(static_cast<double>(fx.outputGain));
-    fx.setParameterAutomated(kOutput, int32Units(static_cast<float>(24000.0 - 20000.0 * reached)));
+    send(kOutput, int32Units(static_cast<float>(24000.0 - 20000.0 * reached)));
     fx.shownOutputGain = 0.0f;
 }
 
 // The release time is sent again so the effect derives its length in samples anew.
 void Interaction::toggleAutoRelease() {
-    fx.setParameterAutomated(kAutoRel, fx.autoRel == 0.0f ? 1.0f : 0.0f);
+    send(kAutoRel, fx.autoRel == 0.0f ? 1.0f : 0.0f);
     const float release = fx.release;
     c.releaseFader.setValue(release);
-    fx.setParameterAutomated(kRelease, release);
+    send(kRelease, release);
 }
 
 void Interaction::hotSpots(int x, int y) {
@@ -232,9 +254,14 @@ void Interaction::commit() {
     view.hideEntry(box);
     fader.setDisplayVisible(1);
     fx.editorState.entryMode = kNoEntry;
+    if (fx.editorState.dragMode == kNoDrag) gestures::endAll(fx);
 }
 
 // ---- publishing ------------------------------------------------------------
+
+void Interaction::send(std::int32_t index, float value) {
+    gestures::send(fx, index, value);
+}
 
 // The fader's value, truncated to the parameter's field, goes to the effect;
 // the other fader follows at the next update.
@@ -243,17 +270,17 @@ void Interaction::publish(std::int32_t fader) {
     case kThresholdDrag:
         return publishCompThreshold(int16Units(c.thresholdFader.value));
     case kRatioDrag:
-        return fx.setParameterAutomated(kRatio, int16Units(c.ratioFader.value));
+        return send(kRatio, int16Units(c.ratioFader.value));
     case kReleaseDrag:
-        return fx.setParameterAutomated(kRelease, int16Units(c.releaseFader.value));
+        return send(kRelease, int16Units(c.releaseFader.value));
     case kZoomDrag:
-        return fx.setParameterAutomated(kZoom, int32Units(c.zoomFader.value));
+        return send(kZoom, int32Units(c.zoomFader.value));
     case kOutputDrag:
-        return fx.setParameterAutomated(kOutput, int32Units(c.outputFader.value));
+        return send(kOutput, int32Units(c.outputFader.value));
     case kLimitDrag:
         return publishLimitThreshold(int16Units(c.limitFader.value));
     case kLookAheadDrag:
-        return fx.setParameterAutomated(kLookAhead, c.lookAheadFader.value);
+        return send(kLookAhead, c.lookAheadFader.value);
     default:
         return;
     }
@@ -262,11 +289,11 @@ void Interaction::publish(std::int32_t fader) {
 // The compressor threshold stays at or below the limiter's (in units: ThrComp
 // >= ThrLim); whichever moves pulls the other along.
 void Interaction::publishCompThreshold(float units) {
-    fx.setParameterAutomated(kThrComp, units);
-    if (fx.thrLim > units) fx.setParameterAutomated(kThrLim, units);
+    send(kThrComp, units);
+    if (fx.thrLim > units) send(kThrLim, units);
 }
 
 void Interaction::publishLimitThreshold(float units) {
-    fx.setParameterAutomated(kThrLim, units);
-    if (units > fx.thrComp) fx.setParameterAutomated(kThrComp, units);
+    send(kThrLim, units);
+    if (units > fx.thrComp) send(kThrComp, units);
 }

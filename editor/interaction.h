@@ -47,6 +47,10 @@ class Interaction {
     void leftButtonDown(int x, int y);
     void mouseMove(std::uintptr_t keys, int x, int y);
     void leftButtonUp();
+    // The mouse lost its button elsewhere: a drag under way ends.
+    void endDrag();
+    // Wheel notches over a fader, positive away from the user.
+    void wheel(int x, int y, int notches);
     // An entry box changed: the open entry is taken over once its box holds
     // two lines, that is after Enter.
     void entryChanged();
@@ -63,6 +67,7 @@ class Interaction {
 
     void open(std::int32_t mode);
     void commit();
+    void send(std::int32_t index, float value);
     void publish(std::int32_t fader);
     void publishCompThreshold(float units);
     void publishLimitThreshold(float units);

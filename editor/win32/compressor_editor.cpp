@@ -1,6 +1,7 @@
 #include "editor/win32/compressor_editor.h"
 
 #include "editor/control_update.h"
+#include "editor/edit_gestures.h"
 #include "editor/menu_commands.h"
 #include "editor/win32/display_settings_apply.h"
 #include "editor/win32/editor_paint.h"
@@ -36,10 +37,7 @@ CompressorEditor::~CompressorEditor() {
 }
 
 void CompressorEditor::takeDownWindow() {
-    HWND open = window();
-    if (!open) return;
     close();
-    if (IsWindow(open)) DestroyWindow(open);
 }
 
 HWND CompressorEditor::window() const {
@@ -57,8 +55,10 @@ HWND CompressorEditor::createWindow() {
                            static_cast<HWND>(systemWindow), nullptr, module(), nullptr);
 }
 
+// A host that reopens in a new frame without closing first gets the window
+// moved there: the old one goes as at a close.
 vst::IntPtr CompressorEditor::open(void* parentWindow) {
-    if (window()) return 0; // one window per editor
+    close();
     systemWindow = parentWindow;
     if (!shared::acquire()) return 0;
     HWND created = createWindow();
@@ -159,13 +159,24 @@ void CompressorEditor::startTimers(HWND window) {
     SetTimer(window, 3, 100, displayTimerProcedure);
 }
 
-// Closing frees what the window used; the window itself stays with its parent
-// unless this was the last editor in the process. It no longer reaches the
-// effect: its user data is cleared.
+// Closing frees what the window used and destroys the window, so a host that
+// keeps its frame for the next opening finds it empty. A drag under way ends.
 void CompressorEditor::close() {
+    closeWindow(true);
+}
+
+// The parent took the window down: the same, but the window is going already.
+void CompressorEditor::windowDestroyed() {
+    closeWindow(false);
+}
+
+void CompressorEditor::closeWindow(bool destroy) {
     HWND open = window();
     if (!open) return;
-    if (GetCapture() == open) ReleaseCapture(); // closed in the middle of a drag
+    compressor->editorState.dragMode = 0;
+    gestures::endAll(*compressor);
+    wheelTravel = 0;
+    if (GetCapture() == open) ReleaseCapture();
     destroySurfaces();
     controlSet.reset();
     compressor->editorState.entryMode = 0;
@@ -179,6 +190,7 @@ void CompressorEditor::close() {
     for (UINT_PTR id = 1; id <= 3; ++id)
         KillTimer(open, id);
     detachFromWindow();
+    if (destroy && IsWindow(open)) DestroyWindow(open);
     shared::release();
 }
 

@@ -31,6 +31,8 @@ class CompressorEditor : public AEffEditor {
     vst::IntPtr getRect(ERect** rect) override;
     vst::IntPtr open(void* parentWindow) override;
     void close() override;
+    // WM_DESTROY of the open window: everything close does but the destroying.
+    void windowDestroyed();
     void idle() override;
     void update() override;
 
@@ -43,6 +45,8 @@ class CompressorEditor : public AEffEditor {
     HWND entryEdits[4] = {};
     // The manual's window; it lives as long as the editor, window or not.
     HelpWindow helpWindow;
+    // Wheel travel short of a whole notch.
+    int wheelTravel = 0;
 
     // Whole-window repaint, the same as for WM_PAINT.
     void paint();
@@ -56,6 +60,7 @@ class CompressorEditor : public AEffEditor {
     void deleteDisplayPens();
     void startTimers(HWND window);
     void detachFromWindow();
+    void closeWindow(bool destroy);
 
     CompressorEffect* compressor;
     Win32Canvas canvas;

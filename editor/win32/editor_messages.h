@@ -11,6 +11,8 @@ void onLeftButtonDown(CompressorEditor& editor, int x, int y);
 void onMouseMove(CompressorEditor& editor, WPARAM keys, int x, int y);
 void onLeftButtonUp(CompressorEditor& editor);
 void onCaptureChanged(CompressorEditor& editor);
+// wParam and lParam of WM_MOUSEWHEEL: the wheel's travel and the pointer on the screen.
+void onMouseWheel(CompressorEditor& editor, WPARAM wParam, LPARAM lParam);
 
 // WM_COMMAND: numeric entry notifications and menu commands, then a repaint.
 void onCommand(CompressorEditor& editor, WPARAM wParam, LPARAM lParam);

@@ -29,6 +29,10 @@ LRESULT CALLBACK helpWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         help->scroll(wParam);
         return 0;
     }
+    if (help && message == WM_MOUSEWHEEL) {
+        help->wheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -150,8 +154,18 @@ void HelpWindow::paint() {
 // the requested move even when the clamp shortened it; the repaint that
 // follows draws the page from the new first line anyway.
 void HelpWindow::scroll(WPARAM request) {
-    int delta =
-        help::scrollDelta(requestOf(LOWORD(request)), static_cast<short>(HIWORD(request)), topLine);
+    scrollBy(help::scrollDelta(requestOf(LOWORD(request)), static_cast<short>(HIWORD(request)),
+                               topLine));
+}
+
+void HelpWindow::wheel(int travel) {
+    wheelTravel += travel;
+    const int notches = wheelTravel / WHEEL_DELTA;
+    wheelTravel -= notches * WHEEL_DELTA;
+    if (notches != 0) scrollBy(-notches * help::kWheelLines);
+}
+
+void HelpWindow::scrollBy(int delta) {
     int line = help::clampTopLine(topLine + delta);
     if (line == topLine) return;
     topLine = line;

@@ -23,11 +23,15 @@ class HelpWindow {
     // Message handling of the window.
     void paint();
     void scroll(WPARAM request);
+    // WM_MOUSEWHEEL's travel; parts of a notch add up.
+    void wheel(int travel);
 
   private:
     bool isOpen() const;
+    void scrollBy(int delta);
 
     SCROLLINFO scrollInfo = {};
     std::int32_t topLine = 0;
+    int wheelTravel = 0;
     HWND window = nullptr;
 };

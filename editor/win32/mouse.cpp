@@ -4,6 +4,8 @@
 #include "editor/win32/numeric_entry.h"
 #include "engine/compressor_effect.h"
 
+#include <windowsx.h>
+
 namespace {
 
 template <typename Action> void interact(CompressorEditor& editor, Action&& act) {
@@ -37,5 +39,18 @@ void onLeftButtonUp(CompressorEditor& editor) {
 // Another window took the mouse: the drag is over.
 void onCaptureChanged(CompressorEditor& editor) {
     HWND window = editor.window();
-    if (!window || GetCapture() != window) editor.owner().editorState.dragMode = kNoDrag;
+    if (window && GetCapture() == window) return;
+    if (editor.owner().editorState.dragMode == kNoDrag) return;
+    interact(editor, [](Interaction& i) { i.endDrag(); });
+}
+
+// Fine wheels send parts of a notch; they add up to whole ones.
+void onMouseWheel(CompressorEditor& editor, WPARAM wParam, LPARAM lParam) {
+    int& travel = editor.wheelTravel;
+    travel += GET_WHEEL_DELTA_WPARAM(wParam);
+    const int notches = travel / WHEEL_DELTA;
+    travel -= notches * WHEEL_DELTA;
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(editor.window(), &p);
+    interact(editor, [&](Interaction& i) { i.wheel(p.x, p.y, notches); });
 }

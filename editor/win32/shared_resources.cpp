@@ -35,7 +35,8 @@ bool registerWindowClass() {
     wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOWFRAME + 1));
     wc.lpszClassName = kWindowClass;
-    return RegisterClassA(&wc) != 0;
+    // A class this module registered before, and never unregistered, serves as well.
+    return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 void loadBitmaps() {

@@ -31,7 +31,7 @@ LRESULT CALLBACK editorWindowProcedure(HWND window, UINT message, WPARAM wParam,
     if (!editor) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
     case WM_DESTROY:
-        if (effect->editorState.editorWindow) editor->close();
+        if (effect->editorState.editorWindow == window) editor->windowDestroyed();
         return DefWindowProcA(window, message, wParam, lParam);
     case WM_PAINT:
         editor->paint();
@@ -53,6 +53,9 @@ LRESULT CALLBACK editorWindowProcedure(HWND window, UINT message, WPARAM wParam,
         return 0;
     case WM_LBUTTONUP:
         onLeftButtonUp(*editor);
+        return 0;
+    case WM_MOUSEWHEEL:
+        onMouseWheel(*editor, wParam, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         onCaptureChanged(*editor);

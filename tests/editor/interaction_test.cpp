@@ -27,10 +27,47 @@ std::vector<Sent>& sent() {
     return calls;
 }
 
+// Automation and the gestures around it, in the order the host heard them.
+struct Heard {
+    vst::Int32 opcode, index;
+};
+std::vector<Heard>& heard() {
+    static std::vector<Heard> calls;
+    return calls;
+}
+
 vst::IntPtr VST_CALL recordingHost(AEffect*, vst::Int32 opcode, vst::Int32 index, vst::IntPtr,
                                    void*, float opt) {
     if (opcode == audioMasterAutomate) sent().push_back({index, opt});
+    if (opcode == audioMasterAutomate || opcode == audioMasterBeginEdit ||
+        opcode == audioMasterEndEdit)
+        heard().push_back({opcode, index});
     return 0;
+}
+
+// Every automation inside a gesture of its parameter, every gesture begun
+// once and ended once; returns the gestures per parameter.
+std::vector<int> checkGestures() {
+    std::vector<int> open(kNumParams, 0), count(kNumParams, 0);
+    for (const Heard& h : heard()) {
+        if (h.index < 0 || h.index >= kNumParams) {
+            ADD_FAILURE() << "parameter " << h.index;
+            continue;
+        }
+        int& o = open[h.index];
+        if (h.opcode == audioMasterAutomate) {
+            EXPECT_EQ(o, 1) << "outside a gesture: " << h.index;
+        } else if (h.opcode == audioMasterBeginEdit) {
+            EXPECT_EQ(o++, 0) << "begun twice: " << h.index;
+        } else {
+            EXPECT_EQ(o--, 1) << "ended unbegun: " << h.index;
+        }
+        count[h.index] += h.opcode == audioMasterBeginEdit;
+    }
+    for (int i = 0; i < kNumParams; ++i)
+        EXPECT_EQ(open[i], 0) << "still open: " << i;
+    heard().clear();
+    return count;
 }
 
 // A raw value as the host sees it for the stepped parameters.
@@ -92,6 +129,7 @@ class EditorMouse : public ::testing::Test {
     void SetUp() override {
         idle();
         sent().clear();
+        heard().clear();
     }
 
     // The editor's update at the next idle call after a parameter change.
@@ -119,6 +157,10 @@ class EditorMouse : public ::testing::Test {
         fx.setParameter(index, raw);
         idle();
         sent().clear();
+    }
+    void wheel(int x, int y, int notches) {
+        interaction().wheel(x, y, notches);
+        idle();
     }
     std::int32_t dragMode() const { return fx.editorState.dragMode; }
     std::int32_t entryMode() const { return fx.editorState.entryMode; }
@@ -434,4 +476,68 @@ TEST_F(EditorMouse, AGrabOnAHandleAlsoTakesAnOpenEntryOver) {
     press(kThrX, kThrY + 140);
     EXPECT_EQ(sent(), Sends({thrComp(60), thrComp(65)})) << "typed, then grabbed";
     EXPECT_EQ(dragMode(), kThresholdDrag);
+}
+
+TEST_F(EditorMouse, EveryChangeIsOneGestureOfItsParameters) {
+    std::vector<int> none(kNumParams, 0);
+    auto only = [&](std::initializer_list<int> indices) {
+        std::vector<int> c = none;
+        for (int i : indices)
+            c[i] = 1;
+        return c;
+    };
+    set(kThrLim, 30);
+    press(kThrX, kThrY + 41); // pulls ThrLim along
+    move(kThrX, kThrY + 100);
+    move(kThrX, kThrY + 10);
+    interaction().leftButtonUp();
+    EXPECT_EQ(checkGestures(), only({kThrComp, kThrLim})) << "a drag, button up";
+    press(kLimX, kLimY + 1);
+    move(kLimX, kLimY + 50);
+    interaction().endDrag();
+    EXPECT_EQ(checkGestures(), only({kThrLim, kThrComp})) << "a drag, capture lost";
+    click(420, 103 + 50);
+    EXPECT_EQ(checkGestures(), only({kOutput})) << "a fine step";
+    click(354, 118);
+    EXPECT_EQ(checkGestures(), only({kSoft})) << "a switch";
+    click(360, 150);
+    EXPECT_EQ(checkGestures(), only({kNormalize, kSpare})) << "Normalize on";
+    click(360, 150);
+    EXPECT_EQ(checkGestures(), only({kNormalize, kOutput})) << "Normalize off";
+    click(150, 237);
+    EXPECT_EQ(checkGestures(), only({kAutoRel, kRelease})) << "Auto";
+    click(398, 51);
+    enter(0, "3");
+    EXPECT_EQ(checkGestures(), only({kOutput})) << "an entry taken over by Enter";
+    click(398, 51);
+    boxes.type(0, "5");
+    click(118, 13);
+    EXPECT_EQ(checkGestures(), only({kOutput})) << "an entry taken over by a click";
+    set(kThrLim, 0);
+    wheel(kThrX, kThrY + 60, 2);
+    EXPECT_EQ(checkGestures(), only({kThrComp})) << "the wheel";
+}
+
+TEST_F(EditorMouse, TheWheelStepsTheFaderUnderThePointerAsAClickBesideItsHandle) {
+    const struct {
+        int x, y, notches;
+        Sent expected;
+    } cases[] = {
+        {kThrX, kThrY + 41, 1, thrComp(19)},   // up: a higher threshold, as above the handle
+        {kThrX, kThrY + 150, -3, thrComp(22)}, // anywhere on the track
+        {420, 103 + 30, 1, output(23990)},     // the handle sits at the bottom: 0.01 dB up
+        {420, 103 + 30, -1, output(24000)},    // and back down to the end of the range
+        {86 + 20, 260, 1, stepped(kLookAhead, 999, 1000)}, // right: longer, never past 999
+        {86 + 20, 260, -2, stepped(kLookAhead, 959, 1000)},
+        {310, 221 + 5, 1, stepped(kZoom, 1, 20)}, // up the zoom fader
+    };
+    for (const auto& c : cases) {
+        sent().clear();
+        wheel(c.x, c.y, c.notches);
+        EXPECT_EQ(sent(), Sends({c.expected})) << c.x << "," << c.y << " " << c.notches;
+    }
+    sent().clear();
+    wheel(300, 20, 1);
+    wheel(kThrX, kThrY + 41, 0);
+    EXPECT_TRUE(sent().empty()) << "away from the faders, or less than a notch";
 }
