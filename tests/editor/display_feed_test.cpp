@@ -24,6 +24,13 @@ Extremes mono(float inMax, float inMin, float totalMax, float totalMin, float co
 }
 
 // An effect with the editor's state fresh and nothing fed back unless asked.
+int updateDisplays = 0;
+vst::IntPtr VST_CALL countingHost(AEffect*, vst::Int32 opcode, vst::Int32, vst::IntPtr, void*,
+                                  float) {
+    updateDisplays += opcode == audioMasterUpdateDisplay;
+    return 0;
+}
+
 struct Fx {
     Fx() {
         fx.autoRel = 0.0f;
@@ -43,7 +50,7 @@ struct Fx {
         fx.editorState.meters.levelA = fx.editorState.meters.levelB = 0;
         fx.editorState.meters.reductionLevel = 0;
     }
-    CompressorEffect fx{nullptr};
+    CompressorEffect fx{countingHost};
 };
 
 } // namespace
@@ -217,12 +224,15 @@ TEST(DisplayTick, NormalizedOutputGainFedBackOnce) {
     t.fx.normalize = 1;
     t.fx.outputGain = 0.5f;
     t.fx.shownOutputGain = 1.0f;
+    updateDisplays = 0;
     feed::TickFrame f = t.tick();
     ASSERT_TRUE(f.showOutput);
+    EXPECT_EQ(updateDisplays, 1) << "the host re-reads Output";
     EXPECT_EQ(t.fx.output, 30020) << "trunc(24000 + 6.0206 * 1000)";
     EXPECT_EQ(f.output, 30020.0f);
     EXPECT_EQ(t.fx.shownOutputGain, 0.5f);
     EXPECT_FALSE(t.tick().showOutput) << "nothing new to show";
+    EXPECT_EQ(updateDisplays, 1);
     t.fx.outputGain = 2.0f;
     t.tick();
     EXPECT_EQ(t.fx.output, 17979);

@@ -220,3 +220,43 @@ TEST(EditorWindowTable, A129thWindowIsRefusedCleanly) {
     windows.clear();
     EXPECT_FALSE(classRegistered());
 }
+
+TEST_F(EditorWindow, OpeningAgainWithoutCloseMovesTheWindowToTheNewParent) {
+    openEditor();
+    HWND first = editorWindow();
+    HWND frame = CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600,
+                                 400, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(testhost::dispatch(fx.get(), effEditOpen, 0, 0, frame), 1);
+    EXPECT_FALSE(IsWindow(first)) << "the old window goes";
+    HWND moved = GetWindow(frame, GW_CHILD);
+    ASSERT_NE(moved, nullptr);
+    pump(100);
+    ResourceBitmap background(118);
+    HDC dc = GetDC(moved);
+    EXPECT_EQ(rgbOf(GetPixel(dc, 2, 2)), rgbOf(background.pixel(2, 2)));
+    ReleaseDC(moved, dc);
+    testhost::dispatch(fx.get(), effEditClose);
+    EXPECT_FALSE(IsWindow(moved));
+    DestroyWindow(frame);
+    EXPECT_FALSE(classRegistered());
+}
+
+TEST_F(EditorWindow, ClosingAndReopeningIntoAKeptFrameLeavesNoWindowsBehind) {
+    testhost::Instance other;
+    host::EditorHostWindow second(other.get());
+    ASSERT_TRUE(second.open()) << "another editor keeps the shared resources in use";
+    openEditor();
+    HWND frame = host->parent();
+    for (int cycle = 0; cycle < 300; ++cycle) {
+        testhost::dispatch(fx.get(), effEditClose);
+        ASSERT_EQ(GetWindow(frame, GW_CHILD), nullptr) << "cycle " << cycle;
+        ASSERT_EQ(testhost::dispatch(fx.get(), effEditOpen, 0, 0, frame), 1) << "cycle " << cycle;
+    }
+    HWND child = GetWindow(frame, GW_CHILD);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(GetWindow(child, GW_HWNDNEXT), nullptr) << "one editor window in the frame";
+    host->close();
+    second.close();
+    EXPECT_FALSE(classRegistered());
+}

@@ -292,6 +292,26 @@ TEST_F(HelpWindowTest, ScrollRequestsMoveThePageWithinItsBounds) {
     EXPECT_EQ(edgeOf(page), expectedEdge(page.height, 0));
 }
 
+TEST_F(HelpWindowTest, TheWheelScrollsThreeLinesANotch) {
+    openEditor();
+    HWND help = openHelp();
+    ASSERT_NE(help, nullptr);
+    auto wheel = [&](int travel) {
+        SendMessageA(help, WM_MOUSEWHEEL, MAKEWPARAM(0, travel), 0);
+        pump(30);
+    };
+    wheel(-2 * WHEEL_DELTA);
+    EXPECT_EQ(firstLine(help), 6) << "towards the user: down";
+    wheel(-WHEEL_DELTA / 2);
+    EXPECT_EQ(firstLine(help), 6) << "half a notch";
+    wheel(-WHEEL_DELTA / 2);
+    EXPECT_EQ(firstLine(help), 9) << "two halves";
+    wheel(10 * WHEEL_DELTA);
+    EXPECT_EQ(firstLine(help), 0) << "never above the first line";
+    Pixels page = capture(help);
+    EXPECT_EQ(edgeOf(page), expectedEdge(page.height, 0));
+}
+
 TEST_F(HelpWindowTest, AskingAgainRestoresTheOneWindowWhereItWas) {
     openEditor();
     HWND help = openHelp();

@@ -146,6 +146,34 @@ class EditorMouse : public EditorTest {
         return list;
     }
     void forget() { testhost::hostCalls().clear(); }
+    // Wheel notches with the pointer at a client position (the message carries the screen's).
+    void wheel(int x, int y, int notches) {
+        POINT p{x, y};
+        ClientToScreen(editorWindow(), &p);
+        SendMessageA(editorWindow(), WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA),
+                     MAKELPARAM(p.x, p.y));
+        pump(40);
+    }
+
+    // The parameters whose edit gestures the host heard since the last clear;
+    // every automation must lie inside one of its own, each begun and ended once.
+    std::vector<int> gestures() const {
+        std::vector<int> open(13, 0), begun;
+        for (const testhost::HostCall& c : testhost::hostCalls()) {
+            if (c.index < 0 || c.index >= 13) continue;
+            if (c.opcode == audioMasterAutomate) {
+                EXPECT_EQ(open[c.index], 1) << "automated outside a gesture: " << c.index;
+            } else if (c.opcode == audioMasterBeginEdit) {
+                EXPECT_EQ(open[c.index]++, 0) << "begun twice: " << c.index;
+                begun.push_back(c.index);
+            } else if (c.opcode == audioMasterEndEdit) {
+                EXPECT_EQ(open[c.index]--, 1) << "ended unbegun: " << c.index;
+            }
+        }
+        for (int i = 0; i < 13; ++i)
+            EXPECT_EQ(open[i], 0) << "never ended: " << i;
+        return begun;
+    }
 
     // The edit box lying at a place of the editor window.
     HWND boxAt(int x, int y) const {
@@ -395,4 +423,44 @@ TEST_F(EditorMouse, PastedLinesWaitForAClick) {
     click(250, 150);
     EXPECT_EQ(heard(), HeardList({releaseMs(40)})) << "the first line counts";
     EXPECT_FALSE(IsWindowVisible(box));
+}
+
+TEST_F(EditorMouse, EditGesturesBracketEveryChangeTheHostHears) {
+    using Indices = std::vector<int>;
+    press(kThrX, kThrY + handleOffset(20, 1, 72, 155));
+    move(kThrX, kThrY + 100);
+    move(kThrX, kThrY + 20);
+    letGo();
+    EXPECT_EQ(gestures(), Indices({4})) << "a drag is one gesture";
+    forget();
+    press(kLimX, kLimY + 5);
+    move(kLimX, kLimY + 30);
+    ReleaseCapture();
+    pump(40);
+    EXPECT_EQ(gestures(), Indices({11, 4})) << "a lost capture ends it; ThrComp pushed along";
+    forget();
+    click(354, 118);
+    click(420, 103 + 50);
+    click(360, 150);
+    EXPECT_EQ(gestures(), Indices({0, 5, 1, 9})) << "switch, fine step, Normalize";
+    forget();
+    click(398, 51);
+    type(boxAt(397, 51), "3\r");
+    EXPECT_EQ(gestures(), Indices({5})) << "a typed value";
+    set(11, 0);
+    wheel(kThrX, kThrY + 150, 1);
+    EXPECT_EQ(gestures(), Indices({4})) << "a wheel notch";
+}
+
+TEST_F(EditorMouse, TheWheelStepsTheFaderUnderThePointer) {
+    wheel(kThrX, kThrY + 150, 1);
+    wheel(kThrX, kThrY + 150, 1);
+    EXPECT_EQ(heard(), HeardList({thrComp(19), thrComp(18)})) << "up: towards 0 dB";
+    forget();
+    wheel(86 + 20, 260, -1);
+    EXPECT_EQ(heard(), HeardList({lookAhead(979)})) << "down: shorter";
+    forget();
+    SendMessageA(editorWindow(), WM_MOUSEWHEEL, MAKEWPARAM(0, 60), MAKELPARAM(0, 0));
+    wheel(250, 150, 1);
+    EXPECT_TRUE(heard().empty()) << "half a notch, and the wave panel";
 }

@@ -195,7 +195,7 @@ TEST_F(Settings, ANarrowerZoomRangeLowersZoomWithoutTellingTheHost) {
     testhost::hostCalls().clear();
     sendCommand(editorWindow(), 40017);
     EXPECT_FLOAT_EQ(zoom(), 10.0f / 20.0f);
-    setParameter(8, 1.0f);
+    setParameter(8, 0.05f); // Zoom 1
     sendCommand(editorWindow(), 40019);
     EXPECT_FLOAT_EQ(zoom(), 2.0f / 20.0f) << "1x - 16x starts at Zoom 2";
     setParameter(8, 32.0f);
