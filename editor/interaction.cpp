@@ -3,6 +3,7 @@
 #include "editor/entry_conversion.h"
 #include "engine/compressor_effect.h"
 #include "engine/numeric.h"
+#include "engine/output_law.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -171,8 +172,7 @@ void Interaction::toggleNormalize() {
         return;
     }
     fx.setParameterAutomated(kNormalize, 0.0f);
-    const double reached = std::log10(static_cast<double>(fx.outputGain));
-    fx.setParameterAutomated(kOutput, int32Units(static_cast<float>(24000.0 - 20000.0 * reached)));
+    fx.setParameterAutomated(kOutput, static_cast<float>(outputForGain(fx.outputGain)));
     fx.shownOutputGain = 0.0f;
 }
 
