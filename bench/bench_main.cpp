@@ -7,7 +7,7 @@
 // --tarvexor replaces the build's own plug-in, --plugin adds any Linux VST 2
 // plug-in with its default settings, --lsp-dir= (empty) leaves out the LSP
 // comparison.
-#include "bench/hosted_effect.h"
+#include "bench/bench_effect.h"
 #include "bench/signals.h"
 #include "bench/table_reporter.h"
 #include "bench/tarvexor_setup.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-using bench::HostedEffect;
+using bench::BenchEffect;
 using bench::Setting;
 using bench::Settings;
 using bench::Signal;
@@ -55,7 +55,7 @@ const Settings kDeepWalk = {{4, 72.0f}, {7, 60.0f}, {10, 0.0f}, {6, 10.0f}};
 
 // One untimed pass lets the state settle and warms code and data; each timed
 // iteration is one pass over the whole signal.
-void runEffect(benchmark::State& state, HostedEffect& fx, Signal s) {
+void runEffect(benchmark::State& state, BenchEffect& fx, Signal s) {
     const std::vector<float>& x = bench::signalSamples(s);
     bool ready = fx.problem().empty();
     if (ready) {
@@ -71,14 +71,14 @@ void runEffect(benchmark::State& state, HostedEffect& fx, Signal s) {
 
 void runTarvexor(benchmark::State& state, const std::string& path, Signal s, int block,
                  const Setting& setting) {
-    HostedEffect fx(path, block);
+    BenchEffect fx(path, block);
     bench::setUpTarvexor(fx, setting);
     runEffect(state, fx, s);
 }
 
 void runPeer(benchmark::State& state, const std::string& path, Signal s, int block,
              const Settings& settings) {
-    HostedEffect fx(path, block);
+    BenchEffect fx(path, block);
     for (const auto& [index, value] : settings)
         fx.setParameter(index, value);
     runEffect(state, fx, s);

@@ -7,7 +7,7 @@
 //   tarvexor_count [--plugin=PATH] [--signal=music] [--block=512]
 //                  [--lookahead=999] [--dither=0] [--normalize=0] [--passes=4]
 //                  [--param=INDEX:RAW]...
-#include "bench/hosted_effect.h"
+#include "bench/bench_effect.h"
 #include "bench/signals.h"
 #include "bench/tarvexor_setup.h"
 
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "unknown signal: %s\n", o.signal.c_str());
         return 2;
     }
-    bench::HostedEffect fx(o.plugin, o.block);
+    bench::BenchEffect fx(o.plugin, o.block);
     if (!fx.problem().empty()) {
         std::fprintf(stderr, "%s\n", fx.problem().c_str());
         return 1;

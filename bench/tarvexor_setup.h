@@ -2,7 +2,7 @@
 // through setParameter.
 #pragma once
 
-#include "bench/hosted_effect.h"
+#include "bench/bench_effect.h"
 
 #include <utility>
 #include <vector>
@@ -20,7 +20,7 @@ struct Setting {
     Settings more = {};
 };
 
-inline void setUpTarvexor(HostedEffect& fx, const Setting& setting) {
+inline void setUpTarvexor(BenchEffect& fx, const Setting& setting) {
     constexpr int kNormalize = 1;
     constexpr int kDither = 2;
     constexpr int kLookAhead = 12;

@@ -3,6 +3,7 @@
 #include "editor/wave_geometry.h"
 #include "engine/compressor_effect.h"
 #include "engine/numeric.h"
+#include "engine/output_law.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,10 +79,6 @@ void followTargets(MeterState& m, const MeterTargets& t, bool bypass) {
 
 float automaticReleaseMs(std::int32_t releaseSamples, float sampleRate) {
     return static_cast<float>(releaseSamples) / (sampleRate / 1000.0f);
-}
-
-std::int32_t outputForGain(float gain) {
-    return numeric::toInt32(24000.0 - std::log10(static_cast<double>(gain)) * 20000.0);
 }
 
 namespace {

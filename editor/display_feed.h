@@ -4,8 +4,8 @@
 // Nothing here draws; the window draws what a tick returns.
 #pragma once
 
-#include "editor/editor_state.h"
 #include "editor/meter_law.h"
+#include "engine/editor_state.h"
 
 #include <cstdint>
 #include <string>
@@ -54,8 +54,6 @@ void followTargets(MeterState& m, const MeterTargets& t, bool bypass);
 
 // The release time automatic release settled on, in milliseconds.
 float automaticReleaseMs(std::int32_t releaseSamples, float sampleRate);
-// The Output parameter value that gives a linear output gain.
-std::int32_t outputForGain(float gain);
 
 // Everything a tick has to draw, after the effect's state has moved on.
 struct TickFrame {

@@ -4,6 +4,7 @@
 #include "editor/entry_conversion.h"
 #include "engine/compressor_effect.h"
 #include "engine/numeric.h"
+#include "engine/output_law.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -193,8 +194,7 @@ void Interaction::toggleNormalize() {
         return;
     }
     send(kNormalize, 0.0f);
-    const double reached = std::log10(static_cast<double>(fx.outputGain));
-    send(kOutput, int32Units(static_cast<float>(24000.0 - 20000.0 * reached)));
+    send(kOutput, static_cast<float>(outputForGain(fx.outputGain)));
     fx.shownOutputGain = 0.0f;
 }
 

@@ -2,7 +2,7 @@
 // held peaks, and the RMS readout's text.
 #pragma once
 
-#include "editor/editor_state.h"
+#include "engine/editor_state.h"
 
 #include <cstdint>
 #include <string>

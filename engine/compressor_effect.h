@@ -1,10 +1,25 @@
 // The compressor: parameters, programs, the signal path and what it leaves
 // for the editor's displays.
+//
+// Threads. Two threads of the host touch an instance: the audio thread runs
+// processReplacing and process; the host's other calls (the dispatcher,
+// setParameter, getParameter) and the whole editor run on whichever thread
+// the host calls from, usually its user-interface thread ("the UI thread"
+// below). Nothing is locked and nothing is atomic: every value one thread
+// writes and the other reads is a single aligned 16- or 32-bit field. The
+// audio thread copies the parameter fields it needs at the start of a block
+// and stores its state once at its end, so a change takes effect at the next
+// block. The metering feed goes the other way: the audio thread accumulates
+// it, the editor's display tick reads and clears it between blocks; a clear
+// that lands inside a block moves one block's worth of metering into the
+// next display column, no more. Construction, destruction and suspend run
+// while the host is not processing. Fields without a note belong to one
+// thread only.
 #pragma once
 
-#include "editor/editor_state.h"
 #include "engine/compressor_program.h"
 #include "engine/display_settings.h"
+#include "engine/editor_state.h"
 #include "plugin/audioeffectx.h"
 
 #include <cstdint>
@@ -68,7 +83,8 @@ class CompressorEffect : public AudioEffectX {
     // of another, or without the host's asking. Never called from processing.
     void parametersChangedBehindHost();
 
-    // Parameter fields, in their own units.
+    // Parameter fields, in their own units. UI thread writes (setParameter),
+    // audio thread reads at the start of each block.
     std::int16_t soft = 0, normalize = 0, dither = 0, bypass = 0;
     std::int16_t thrComp = 0;
     float compThresholdLin = 1.0f;
@@ -83,10 +99,18 @@ class CompressorEffect : public AudioEffectX {
     std::int16_t thrLim = 0;
     float limThresholdLin = 1.0f;
     float lookAhead = 0.0f;
-    std::int16_t normalizeJustOn = 0, outputRecalc = 0, outputRecalcGui = 0;
+    std::int16_t normalizeJustOn = 0; // UI thread only
+    // UI thread sets it; the audio thread takes the new output gain and clears it.
+    std::int16_t outputRecalc = 0;
+    // UI thread sets it (setParameter) and clears it (display tick).
+    std::int16_t outputRecalcGui = 0;
+    // UI thread only: the normalized gain the Output control last showed.
     float shownOutputGain = 1.0f;
 
-    // Processing state kept between blocks.
+    // Processing state kept between blocks: audio thread only (suspend and
+    // construction reset it while the host is not processing). In Auto
+    // Normalize the audio thread also writes outputGain back at block end;
+    // the UI thread reads it in the display tick.
     float compGain = 1.0f, compRate = 0.1f, compStep = 0.0f;
     float limGain = 1.0f, limRate = 0.1f, limStep = 0.0f;
     float* delayA = nullptr;
@@ -94,14 +118,17 @@ class CompressorEffect : public AudioEffectX {
     float* gainDelay = nullptr;
     std::int32_t writePos = 0;
 
-    // Metering feed for the editor.
+    // Metering feed: the audio thread accumulates, the UI thread's display
+    // tick reads and clears.
     Extremes extremes = {};
     float sumSquaresA = 0.0f, sumSquaresB = 0.0f;
     std::int32_t sumCount = 0;
 
-    // Editor settings and state kept with the effect, whether a window is open or not.
+    // Editor settings and state kept with the effect, whether a window is open
+    // or not. The UI thread writes the settings; the audio thread reads
+    // settings.normalizeCeiling at the start of each block.
     DisplaySettings settings;
-    EditorState editorState;
+    EditorState editorState; // UI thread only
 
   protected:
     CompressorProgram* programs = nullptr;

@@ -3,6 +3,7 @@
 #include "engine/compressor_effect.h"
 
 #include "engine/numeric.h"
+#include "engine/output_law.h"
 
 #include <cmath>
 
@@ -46,10 +47,6 @@ float decibelsToGain(double decibels) {
 
 float thresholdToLinear(std::int16_t halfDecibels) {
     return static_cast<float>(std::pow(10.0, static_cast<float>(halfDecibels) / -40.0));
-}
-
-std::int32_t gainToOutput(float gain) {
-    return numeric::toInt32(24000.0 - 20000.0 * std::log10(static_cast<double>(gain)));
 }
 
 // Samples in the look-ahead line for a look-ahead value, limited to what the lines hold.
@@ -127,7 +124,7 @@ void CompressorEffect::relinkOutputToLimiter(float x, CompressorProgram& p) {
     output = p.output = numeric::toInt32(24000.0f - x * 500.0f);
     applyOutputGain();
     outputGain = outputGain * normalizeCeilingFactor(settings.normalizeCeiling);
-    output = p.output = gainToOutput(outputGain);
+    output = p.output = outputForGain(outputGain);
     outputRecalc = 1;
     outputRecalcGui = 1;
     parametersChangedBehindHost();
@@ -149,7 +146,7 @@ void CompressorEffect::setLookAhead(float value, CompressorProgram& p) {
 void CompressorEffect::finishNormalizeSwitch(CompressorProgram& p) {
     if (normalize != 0 && normalizeJustOn != 0) {
         outputGain = 15.849309921264648f;
-        output = p.output = gainToOutput(outputGain);
+        output = p.output = outputForGain(outputGain);
         parametersChangedBehindHost();
     }
     normalizeJustOn = 0;

@@ -1,6 +1,6 @@
 // The library's entry points: the host's entry function and, on Windows, the
 // library entry that remembers the module.
-#include "engine/compressor_effect_edit.h"
+#include "plugin/compressor_effect_edit.h"
 #include "plugin/module.h"
 
 #include <new>

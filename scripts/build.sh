@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds the given presets (default: linux, win64, win32).
+# TARVEXOR_WERROR=ON in the environment makes warnings errors (tests and CI).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 presets=("$@")
@@ -7,6 +8,6 @@ presets=("$@")
 jobs="$(nproc)"
 for preset in "${presets[@]}"; do
   echo "== build $preset"
-  cmake --preset "$preset" >/dev/null
+  cmake --preset "$preset" ${TARVEXOR_WERROR:+-DTARVEXOR_WERROR="$TARVEXOR_WERROR"} >/dev/null
   cmake --build --preset "$preset" -j "$jobs" -- --no-print-directory >/dev/null
 done

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh linux win64 win32
+TARVEXOR_WERROR=ON bash scripts/build.sh linux win64 win32
 status=0
 echo "== native tests"
 ctest --preset linux -j "$(nproc)" || status=1

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Checks the collected plug-ins: file formats, exported symbols, imported DLLs.
+# A build that was not made is skipped; with none of them built the check
+# exits 77, which ctest counts as skipped.
 set -uo pipefail
 dist="$1"
 failures=0
+checked=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 check_dll() { # file objdump expected-format
   local file="$1" objdump="$2" format="$3"
-  [ -f "$file" ] || { fail "$file missing"; return; }
+  [ -f "$file" ] || { echo "$file: not built, skipped"; return; }
+  checked=$((checked + 1))
   local info; info="$($objdump -p "$file")"
   grep -q "file format $format" <<<"$info" || fail "$file is not $format"
   local exports; exports="$(awk '/\[Ordinal\/Name Pointer\] Table/{on=1;next} on&&/^\t\[/{print $NF} on&&!/^\t\[/{on=0}' <<<"$info")"
@@ -29,10 +33,11 @@ so="$dist/linux-x64/Tarvexor.so"
 if [ -f "$so" ]; then
   symbols="$(nm -D --defined-only "$so" | awk '{print $3}' | sort | tr '\n' ' ')"
   [ "$symbols" = "VSTPluginMain main " ] || fail "$so defines '$symbols'"
-  readelf -d "$so" | grep -q 'NEEDED' || true
   echo "$so: exports $symbols"
+  checked=$((checked + 1))
 else
-  fail "$so missing"
+  echo "$so: not built, skipped"
 fi
 
-[ "$failures" -eq 0 ]
+[ "$failures" -eq 0 ] || exit 1
+[ "$checked" -gt 0 ] || exit 77

@@ -3,6 +3,7 @@
 #include "editor/control_update.h"
 #include "editor/edit_gestures.h"
 #include "editor/menu_commands.h"
+#include "editor/panel_layout.h"
 #include "editor/win32/display_settings_apply.h"
 #include "editor/win32/editor_paint.h"
 #include "editor/win32/settings_registry.h"
@@ -10,7 +11,6 @@
 #include "editor/win32/wave_display.h"
 #include "editor/win32/window_procedure.h"
 #include "engine/compressor_effect.h"
-#include "plugin/module.h"
 
 namespace {
 
@@ -18,10 +18,6 @@ ERect editorRect = {0, 0, kEditorHeight, kEditorWidth};
 
 // Entry fields in the order output, release, ratio, threshold.
 constexpr POINT kEntryPositions[4] = {{397, 51}, {118, 13}, {66, 13}, {14, 13}};
-
-HINSTANCE module() {
-    return static_cast<HINSTANCE>(moduleInstance);
-}
 
 } // namespace
 
@@ -73,65 +69,60 @@ vst::IntPtr CompressorEditor::open(void* parentWindow) {
     // Sums gathered while no window was open would only mislead the first reading.
     compressor->sumSquaresA = compressor->sumSquaresB = 0.0f;
     compressor->sumCount = 0;
-    createDisplayPens();
+    // The starting colours; the colour scheme applied below replaces them.
+    const COLORREF colours[5] = {RGB(0, 140, 0), RGB(200, 220, 255), RGB(0, 200, 0), RGB(200, 0, 0),
+                                 RGB(0, 180, 0)};
+    for (int i = 0; i < 5; ++i)
+        setDisplayColour(i, colours[i]);
     readDisplaySettings(compressor->settings);
-    HDC dc = GetDC(created);
-    createSurfaces(dc);
+    createSurfaces(WindowDC(created));
     canvas.attach(created);
     controlSet = std::make_unique<EditorControls>(&canvas);
     compressor->editorState.entryMode = 0;
     createEntryFields(created);
-    contextMenu = LoadMenuA(module(), MAKEINTRESOURCEA(menu::kResourceId));
+    contextMenu.reset(LoadMenuA(module(), MAKEINTRESOURCEA(menu::kResourceId)));
     applyDisplaySettings(*this);
     startTimers(created);
-    ReleaseDC(created, dc);
     return 1;
 }
 
-void CompressorEditor::createDisplayPens() {
-    const COLORREF colours[5] = {RGB(0, 140, 0), RGB(200, 220, 255), RGB(0, 200, 0), RGB(200, 0, 0),
-                                 RGB(0, 180, 0)};
-    for (int i = 0; i < 5; ++i)
-        displayPens[i] = CreatePen(PS_SOLID, 1, colours[i]);
+void CompressorEditor::setDisplayColour(int pen, COLORREF colour) {
+    displayPens[pen].reset(CreatePen(PS_SOLID, 1, colour));
 }
 
-void CompressorEditor::deleteDisplayPens() {
-    for (HPEN& pen : displayPens) {
-        if (pen) DeleteObject(pen);
-        pen = nullptr;
-    }
+void CompressorEditor::checkMenuItem(int command, bool checked) {
+    if (contextMenu.get())
+        CheckMenuItem(contextMenu.get(), command,
+                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CompressorEditor::trackContextMenu(POINT screen) {
+    if (contextMenu.get())
+        TrackPopupMenu(GetSubMenu(contextMenu.get(), 0), TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                       window(), nullptr);
+}
+
+HWND CompressorEditor::entryBox(int box) const {
+    return box >= 0 && box < 4 ? entryEdits[box].get() : nullptr;
+}
+
+bool CompressorEditor::isEntryBox(HWND candidate) const {
+    for (const ChildWindow& edit : entryEdits)
+        if (candidate && edit.get() == candidate) return true;
+    return false;
 }
 
 void CompressorEditor::createSurfaces(HDC windowDC) {
-    shared::Resources& r = shared::resources();
+    const shared::Resources& r = shared::resources();
     EditorSurfaces& s = surfaceSet;
     RECT all{0, 0, 123, 256};
-    s.waveDC = CreateCompatibleDC(windowDC);
-    s.waveBitmap = CreateCompatibleBitmap(windowDC, 123, 256);
-    s.savedWave = SelectObject(s.waveDC, s.waveBitmap);
+    s.waveDC = MemoryDC(windowDC, 123, 256);
     FillRect(s.waveDC, &all, r.blackBrush);
-    s.panelDC = CreateCompatibleDC(windowDC);
-    s.panelBitmap = CreateCompatibleBitmap(windowDC, 170, 257);
-    s.savedPanel = SelectObject(s.panelDC, s.panelBitmap);
-    BitBlt(s.panelDC, 0, 0, 122, 256, r.backgroundDC, 175, 13, SRCCOPY);
-    BitBlt(s.panelDC, 122, 0, 13, 257, r.backgroundDC, 328, 13, SRCCOPY);
-    BitBlt(s.panelDC, 136, 0, 31, 257, r.backgroundDC, 460, 13, SRCCOPY);
+    s.panelDC = MemoryDC(windowDC, panel::kSurfaceWidth, panel::kSurfaceHeight);
+    panel::copyFromWindow(s.panelDC, r.backgroundDC);
     applyGlow(s.panelDC);
-    s.waveMaskDC = CreateCompatibleDC(windowDC);
-    s.waveMaskBitmap = CreateCompatibleBitmap(windowDC, 123, 256);
-    s.savedMask = SelectObject(s.waveMaskDC, s.waveMaskBitmap);
+    s.waveMaskDC = MemoryDC(windowDC, 123, 256);
     FillRect(s.waveMaskDC, &all, r.whiteBrush);
-}
-
-void CompressorEditor::destroySurfaces() {
-    EditorSurfaces& s = surfaceSet;
-    if (s.waveDC) SelectObject(s.waveDC, s.savedWave), DeleteDC(s.waveDC);
-    if (s.panelDC) SelectObject(s.panelDC, s.savedPanel), DeleteDC(s.panelDC);
-    if (s.waveMaskDC) SelectObject(s.waveMaskDC, s.savedMask), DeleteDC(s.waveMaskDC);
-    if (s.waveBitmap) DeleteObject(s.waveBitmap);
-    if (s.panelBitmap) DeleteObject(s.panelBitmap);
-    if (s.waveMaskBitmap) DeleteObject(s.waveMaskBitmap);
-    surfaceSet = EditorSurfaces{};
 }
 
 void CompressorEditor::createEntryFields(HWND parent) {
@@ -142,10 +133,10 @@ void CompressorEditor::createEntryFields(HWND parent) {
         HWND edit =
             CreateWindowExA(0, "EDIT", "---", style, kEntryPositions[i].x, kEntryPositions[i].y, 47,
                             15, parent, nullptr, module(), nullptr);
-        entryEdits[i] = edit;
+        entryEdits[i].reset(edit);
         if (!edit) continue;
-        SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(shared::resources().editorFont),
-                     TRUE);
+        SendMessageA(edit, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(shared::resources().editorFont.get()), TRUE);
         SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, 1));
         ShowWindow(edit, SW_HIDE);
         RECT formatting{0, 0, 47, 30};
@@ -177,16 +168,14 @@ void CompressorEditor::closeWindow(bool destroy) {
     gestures::endAll(*compressor);
     wheelTravel = 0;
     if (GetCapture() == open) ReleaseCapture();
-    destroySurfaces();
+    surfaceSet = EditorSurfaces{};
     controlSet.reset();
     compressor->editorState.entryMode = 0;
-    for (HWND& edit : entryEdits) {
-        if (edit) DestroyWindow(edit);
-        edit = nullptr;
-    }
-    if (contextMenu) DestroyMenu(contextMenu);
-    contextMenu = nullptr;
-    deleteDisplayPens();
+    for (ChildWindow& edit : entryEdits)
+        edit.reset();
+    contextMenu.reset();
+    for (Pen& pen : displayPens)
+        pen.reset();
     for (UINT_PTR id = 1; id <= 3; ++id)
         KillTimer(open, id);
     detachFromWindow();

@@ -1,10 +1,11 @@
-// The editor object the host talks to, and the per-window drawing surfaces
-// and controls that exist while its window is open.
+// The editor object the host talks to, and the per-window drawing surfaces,
+// pens, menu, entry boxes and controls that exist while its window is open.
 #pragma once
 
 #include "editor/control_layout.h"
 #include "editor/win32/help_window.h"
 #include "editor/win32/win32_canvas.h"
+#include "editor/win32/win32_handles.h"
 #include "plugin/aeffeditor.h"
 
 #include <memory>
@@ -15,9 +16,7 @@ class CompressorEffect;
 // Surfaces of one open window: the wave traces, the input mask, and the
 // composing surface for the wave panel and the meters.
 struct EditorSurfaces {
-    HDC waveDC = nullptr, waveMaskDC = nullptr, panelDC = nullptr;
-    HBITMAP waveBitmap = nullptr, waveMaskBitmap = nullptr, panelBitmap = nullptr;
-    HGDIOBJ savedWave = nullptr, savedMask = nullptr, savedPanel = nullptr;
+    MemoryDC waveDC, waveMaskDC, panelDC;
 };
 
 class CompressorEditor : public AEffEditor {
@@ -39,10 +38,19 @@ class CompressorEditor : public AEffEditor {
     CompressorEffect& owner() { return *compressor; }
     HWND window() const;
     EditorControls* controls() { return controlSet.get(); }
-    EditorSurfaces& surfaces() { return surfaceSet; }
-    HPEN displayPens[5] = {};
-    HMENU contextMenu = nullptr;
-    HWND entryEdits[4] = {};
+    const EditorSurfaces& surfaces() const { return surfaceSet; }
+
+    // The wave display's pens: [0] input, [1] limited, [2] compressor
+    // threshold, [3] limiter threshold, [4] compressed.
+    HPEN displayPen(int index) const { return displayPens[index]; }
+    void setDisplayColour(int pen, COLORREF colour);
+    // The context menu's check marks, and the menu itself at a screen point.
+    void checkMenuItem(int command, bool checked);
+    void trackContextMenu(POINT screen);
+    // The numeric entry boxes: 0 output, 1 release, 2 ratio, 3 threshold.
+    HWND entryBox(int box) const;
+    bool isEntryBox(HWND window) const;
+
     // The manual's window; it lives as long as the editor, window or not.
     HelpWindow helpWindow;
     // Wheel travel short of a whole notch.
@@ -54,10 +62,7 @@ class CompressorEditor : public AEffEditor {
   private:
     HWND createWindow();
     void createSurfaces(HDC windowDC);
-    void destroySurfaces();
     void createEntryFields(HWND window);
-    void createDisplayPens();
-    void deleteDisplayPens();
     void startTimers(HWND window);
     void detachFromWindow();
     void closeWindow(bool destroy);
@@ -66,4 +71,7 @@ class CompressorEditor : public AEffEditor {
     Win32Canvas canvas;
     std::unique_ptr<EditorControls> controlSet;
     EditorSurfaces surfaceSet;
+    Pen displayPens[5];
+    Menu contextMenu;
+    ChildWindow entryEdits[4];
 };

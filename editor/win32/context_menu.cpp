@@ -49,10 +49,9 @@ void onContextMenu(CompressorEditor& editor, LPARAM lParam) {
     ScreenToClient(window, &p);
     RECT client;
     GetClientRect(window, &client);
-    if (!PtInRect(&client, p) || !editor.contextMenu) return;
+    if (!PtInRect(&client, p)) return;
     ClientToScreen(window, &p);
-    TrackPopupMenu(GetSubMenu(editor.contextMenu, 0), TPM_RIGHTBUTTON, p.x, p.y, 0, window,
-                   nullptr);
+    editor.trackContextMenu(p);
 }
 
 void onHelp(CompressorEditor& editor) {

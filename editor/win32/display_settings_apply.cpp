@@ -9,34 +9,27 @@
 
 namespace {
 
-void check(HMENU menu, int command, bool checked) {
-    if (menu) CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
 void makePens(CompressorEditor& editor, const std::int32_t* words) {
-    for (int colour = 0; colour < 5; ++colour) {
-        HPEN& pen = editor.displayPens[kPenOfColour[colour]];
-        if (pen) DeleteObject(pen);
-        pen = CreatePen(PS_SOLID, 1,
-                        RGB(words[colour * 3], words[colour * 3 + 1], words[colour * 3 + 2]));
-    }
+    for (int colour = 0; colour < 5; ++colour)
+        editor.setDisplayColour(kPenOfColour[colour], RGB(words[colour * 3], words[colour * 3 + 1],
+                                                          words[colour * 3 + 2]));
 }
 
-void applyScheme(CompressorEditor& editor, HMENU menu, DisplaySettings& s) {
+void applyScheme(CompressorEditor& editor, DisplaySettings& s) {
     const bool natural = s.waveColourScheme == 0, icy = s.waveColourScheme == 1;
     if (natural || icy)
         std::memcpy(s.customColours, natural ? kNaturalColours : kIcyColours,
                     sizeof(s.customColours));
     if (natural || icy || s.waveColourScheme == 2) makePens(editor, s.customColours);
-    check(menu, menu::kNatural, natural);
-    check(menu, menu::kIcy, icy);
+    editor.checkMenuItem(menu::kNatural, natural);
+    editor.checkMenuItem(menu::kIcy, icy);
 }
 
-void applyZoomRange(CompressorEditor& editor, HMENU menu, const DisplaySettings& s) {
+void applyZoomRange(CompressorEditor& editor, const DisplaySettings& s) {
     const int commands[3] = {menu::kZoomRange5, menu::kZoomRange10, menu::kZoomRange16};
     for (int setting = 0; setting < 3; ++setting) {
         if (s.zoomRange != setting) {
-            check(menu, commands[setting], false);
+            editor.checkMenuItem(commands[setting], false);
             continue;
         }
         ZoomRange range = zoomRangeOf(setting);
@@ -44,7 +37,7 @@ void applyZoomRange(CompressorEditor& editor, HMENU menu, const DisplaySettings&
             c->zoomFader.setRange(range.minValue, range.maxValue);
         CompressorEffect& fx = editor.owner();
         fx.setParameter(kZoom, static_cast<float>(zoomWithin(setting, fx.zoom)));
-        check(menu, commands[setting], true);
+        editor.checkMenuItem(commands[setting], true);
     }
 }
 
@@ -52,13 +45,13 @@ void applyZoomRange(CompressorEditor& editor, HMENU menu, const DisplaySettings&
 
 void applyDisplaySettings(CompressorEditor& editor) {
     DisplaySettings& s = editor.owner().settings;
-    HMENU menu = editor.contextMenu;
     for (int i = 0; i < 4; ++i)
-        check(menu, menu::kCeilingCommands[i], s.normalizeCeiling == i);
+        editor.checkMenuItem(menu::kCeilingCommands[i], s.normalizeCeiling == i);
     for (int i = 0; i < 7; ++i)
-        check(menu, menu::kPeakHoldCommands[i], s.peakHoldTicks == menu::kPeakHoldTicks[i]);
-    applyScheme(editor, menu, s);
-    applyZoomRange(editor, menu, s);
+        editor.checkMenuItem(menu::kPeakHoldCommands[i],
+                             s.peakHoldTicks == menu::kPeakHoldTicks[i]);
+    applyScheme(editor, s);
+    applyZoomRange(editor, s);
     for (int i = 0; i < 3; ++i)
-        check(menu, menu::kSpeedCommands[i], s.displaySpeed == i + 1);
+        editor.checkMenuItem(menu::kSpeedCommands[i], s.displaySpeed == i + 1);
 }

@@ -4,8 +4,9 @@
 #include "editor/win32/compressor_editor.h"
 #include "editor/win32/meters.h"
 #include "editor/win32/rms_readout.h"
-#include "editor/win32/shared_resources.h"
 #include "editor/win32/wave_display.h"
+#include "editor/win32/win32_canvas.h"
+#include "editor/win32/win32_handles.h"
 #include "engine/compressor_effect.h"
 
 namespace {
@@ -17,31 +18,19 @@ void showFeedbacks(EditorControls& c, const feed::TickFrame& f) {
     if (f.showOutput) c.outputFader.setValue(f.output);
 }
 
-void copyPanel(HDC dc, HDC panel) {
-    SelectClipRgn(panel, nullptr);
-    BitBlt(dc, 175, 13, 122, 256, panel, 0, 0, SRCCOPY);
-    BitBlt(dc, 328, 13, 13, 257, panel, 122, 0, SRCCOPY);
-    BitBlt(dc, 460, 13, 31, 257, panel, 136, 0, SRCCOPY);
-}
-
 } // namespace
 
 void displayTick(CompressorEditor& editor) {
     EditorControls* controls = editor.controls();
-    HDC panel = editor.surfaces().panelDC;
-    if (!controls || !panel) return;
+    HDC surface = editor.surfaces().panelDC.get();
+    if (!controls || !surface) return;
     const feed::TickFrame frame = feed::advanceDisplay(editor.owner());
     showFeedbacks(*controls, frame);
-    HWND window = editor.window();
-    HDC dc = GetDC(window);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    HGDIOBJ savedFont = SelectObject(dc, shared::resources().editorFont);
+    WindowDC dc(editor.window());
     if (frame.rmsDue) drawRmsReadout(dc, frame.rmsText);
-    drawReductionMeter(panel, frame);
-    drawLevelMeters(panel, frame);
+    drawReductionMeter(surface, frame);
+    drawLevelMeters(surface, frame);
     advanceWave(editor, frame);
-    copyPanel(dc, panel);
-    SelectObject(dc, savedFont);
-    ReleaseDC(window, dc);
+    SelectClipRgn(surface, nullptr);
+    panel::copyToWindow(dc, surface);
 }

@@ -4,15 +4,11 @@
 #include "editor/win32/compressor_editor.h"
 #include "editor/win32/rms_readout.h"
 #include "editor/win32/shared_resources.h"
+#include "editor/win32/win32_canvas.h"
+#include "editor/win32/win32_handles.h"
 #include "engine/compressor_effect.h"
 
 namespace {
-
-void copyPanel(HDC dc, const EditorSurfaces& s) {
-    BitBlt(dc, 175, 13, 122, 256, s.panelDC, 0, 0, SRCCOPY);
-    BitBlt(dc, 328, 13, 13, 257, s.panelDC, 122, 0, SRCCOPY);
-    BitBlt(dc, 460, 13, 31, 257, s.panelDC, 136, 0, SRCCOPY);
-}
 
 void drawControls(EditorControls& c) {
     c.thresholdFader.draw();
@@ -33,18 +29,13 @@ void drawControls(EditorControls& c) {
 } // namespace
 
 void paintEditor(CompressorEditor& editor) {
-    HWND window = editor.window();
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    const shared::Resources& r = shared::resources();
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ savedFont = SelectObject(dc, r.editorFont);
-    BitBlt(dc, 0, 0, 511, 283, r.backgroundDC, 0, 0, SRCCOPY);
-    SetTextColor(dc, RGB(255, 255, 255));
-    const CompressorEffect& fx = editor.owner();
-    drawRmsReadout(dc, meter::rmsText(fx.sumSquaresA, fx.sumSquaresB, fx.sumCount, -99.999));
-    if (editor.surfaces().panelDC) copyPanel(dc, editor.surfaces());
-    SelectObject(dc, savedFont);
-    EndPaint(window, &ps);
+    {
+        PaintDC dc(editor.window());
+        const shared::Resources& r = shared::resources();
+        BitBlt(dc, 0, 0, kEditorWidth, kEditorHeight, r.backgroundDC, 0, 0, SRCCOPY);
+        const CompressorEffect& fx = editor.owner();
+        drawRmsReadout(dc, meter::rmsText(fx.sumSquaresA, fx.sumSquaresB, fx.sumCount, -99.999));
+        if (HDC panel = editor.surfaces().panelDC.get()) panel::copyToWindow(dc, panel);
+    }
     if (EditorControls* c = editor.controls()) drawControls(*c);
 }

@@ -1,7 +1,7 @@
 #include "editor/win32/help_window.h"
 
 #include "editor/help_text.h"
-#include "plugin/module.h"
+#include "editor/win32/win32_handles.h"
 
 namespace {
 
@@ -9,15 +9,11 @@ const char* const kClassName = "TarvexHelp";
 
 // Shared by every help window of the process while any HelpWindow exists.
 struct HelpResources {
-    HBRUSH page = nullptr, subheading = nullptr, heading = nullptr;
-    HFONT font = nullptr;
+    Brush page, subheading, heading;
+    Font font;
 };
 HelpResources resources;
 int helpUseCount = 0;
-
-HINSTANCE module() {
-    return static_cast<HINSTANCE>(moduleInstance);
-}
 
 LRESULT CALLBACK helpWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* help = reinterpret_cast<HelpWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -37,10 +33,10 @@ LRESULT CALLBACK helpWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 }
 
 void createResources() {
-    resources.page = CreateSolidBrush(RGB(255, 255, 255));
-    resources.subheading = CreateSolidBrush(RGB(240, 240, 240));
-    resources.heading = CreateSolidBrush(RGB(220, 242, 255));
-    resources.font = CreateFontA(14, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    resources.page.reset(CreateSolidBrush(RGB(255, 255, 255)));
+    resources.subheading.reset(CreateSolidBrush(RGB(240, 240, 240)));
+    resources.heading.reset(CreateSolidBrush(RGB(220, 242, 255)));
+    resources.font.reset(createArialFont());
     WNDCLASSA wc = {};
     wc.lpfnWndProc = helpWindowProcedure;
     wc.hInstance = module();
@@ -53,11 +49,10 @@ void createResources() {
 
 void freeResources() {
     UnregisterClassA(kClassName, module());
-    DeleteObject(resources.page);
-    DeleteObject(resources.subheading);
-    DeleteObject(resources.heading);
-    DeleteObject(resources.font);
-    resources = HelpResources{};
+    resources.page.reset();
+    resources.subheading.reset();
+    resources.heading.reset();
+    resources.font.reset();
 }
 
 help::ScrollRequest requestOf(WORD code) {
@@ -138,16 +133,13 @@ int HelpWindow::open(HWND owner) {
 void HelpWindow::paint() {
     RECT client;
     GetClientRect(window, &client);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+    PaintDC dc(window);
     IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
-    HGDIOBJ savedFont = SelectObject(dc, resources.font);
+    Selection font(dc, resources.font);
     SetBkMode(dc, TRANSPARENT);
     FillRect(dc, &client, resources.page);
     paintBands(dc, client, topLine);
     paintText(dc, client, topLine);
-    SelectObject(dc, savedFont);
-    EndPaint(window, &ps);
 }
 
 // The thumb's line arrives as a signed 16-bit value. The window scrolls by

@@ -11,5 +11,5 @@ struct TickFrame;
 
 // Leaves clip exclusions on the surface: the caller resets its clip region
 // before copying it to the window.
-void drawReductionMeter(HDC panel, const feed::TickFrame& frame);
-void drawLevelMeters(HDC panel, const feed::TickFrame& frame);
+void drawReductionMeter(HDC surface, const feed::TickFrame& frame);
+void drawLevelMeters(HDC surface, const feed::TickFrame& frame);

@@ -4,11 +4,8 @@
 #include "editor/win32/about_box.h"
 #include "editor/win32/compressor_editor.h"
 
-#include <algorithm>
-#include <iterator>
-
 HWND EntryBoxes::boxWindow(int box) const {
-    return box >= 0 && box < kEntryBoxCount ? editor.entryEdits[box] : nullptr;
+    return editor.entryBox(box);
 }
 
 std::string EntryBoxes::entryText(int box) {
@@ -43,10 +40,7 @@ void EntryBoxes::showAboutBox() {
 
 // Enter puts a line break into the box, whose change arrives here.
 bool handleEntryCommand(CompressorEditor& editor, WPARAM wParam, LPARAM lParam) {
-    HWND from = reinterpret_cast<HWND>(lParam);
-    HWND* boxes = std::begin(editor.entryEdits);
-    HWND* end = std::end(editor.entryEdits);
-    if (!from || std::find(boxes, end, from) == end) return false;
+    if (!editor.isEntryBox(reinterpret_cast<HWND>(lParam))) return false;
     EditorControls* controls = editor.controls();
     if (HIWORD(wParam) == EN_CHANGE && controls) {
         EntryBoxes view(editor);

@@ -7,7 +7,6 @@ void drawRmsReadout(HDC dc, const std::string& text) {
     FillRect(dc, &box, shared::resources().readoutBrush);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
-    HGDIOBJ savedFont = SelectObject(dc, shared::resources().editorFont);
+    Selection font(dc, shared::resources().editorFont);
     DrawTextA(dc, text.c_str(), -1, &box, DT_CENTER);
-    SelectObject(dc, savedFont);
 }

@@ -1,7 +1,6 @@
 #include "editor/win32/shared_resources.h"
 
 #include "editor/win32/window_procedure.h"
-#include "plugin/module.h"
 #include "resources/resource_ids.h"
 
 #include <commctrl.h>
@@ -20,12 +19,7 @@ constexpr int kBitmapIds[] = {IDB_BACKGROUND,       IDB_NORMALIZE_ON, IDB_SOFT_O
                               IDB_DISPLAY_FACE,     IDB_GLOW,         IDB_HANDLE_ZOOM,
                               IDB_HANDLE_LOOKAHEAD};
 constexpr int kBitmapCount = sizeof(kBitmapIds) / sizeof(kBitmapIds[0]);
-HBITMAP loadedBitmaps[kBitmapCount] = {};
-HGDIOBJ savedBackground = nullptr, savedGlow = nullptr;
-
-HINSTANCE module() {
-    return static_cast<HINSTANCE>(moduleInstance);
-}
+Bitmap loadedBitmaps[kBitmapCount];
 
 bool registerWindowClass() {
     WNDCLASSA wc = {};
@@ -41,14 +35,16 @@ bool registerWindowClass() {
 
 void loadBitmaps() {
     for (int i = 0; i < kBitmapCount; ++i)
-        loadedBitmaps[i] = LoadBitmapA(module(), MAKEINTRESOURCEA(kBitmapIds[i]));
+        loadedBitmaps[i].reset(LoadBitmapA(module(), MAKEINTRESOURCEA(kBitmapIds[i])));
     if (!loadedBitmaps[0]) MessageBoxA(nullptr, "Not enough memory !", "Error", MB_OK);
 }
 
+// The glow bitmap is read once, into the two tables.
 void fillGlowTables(Resources& r) {
+    MemoryDC glow(bitmap(IDB_GLOW));
     for (int x = 0; x < kGlowColumns; ++x) {
         for (int y = 0; y < kGlowRows; ++y) {
-            int red = GetRValue(GetPixel(r.glowDC, x, y));
+            int red = GetRValue(GetPixel(glow, x, y));
             r.glowBase[x * kGlowRows + y] = static_cast<float>(red);
             r.glowScale[x * kGlowRows + y] = static_cast<float>(255 - red) / 255;
         }
@@ -56,23 +52,20 @@ void fillGlowTables(Resources& r) {
 }
 
 void createDrawingTools(Resources& r) {
-    r.editorFont = CreateFontA(14, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    r.redPen = CreatePen(PS_SOLID, 1, RGB(200, 0, 0));
-    r.greenPen = CreatePen(PS_SOLID, 1, RGB(0, 160, 0));
-    r.bluePen = CreatePen(PS_SOLID, 1, RGB(110, 131, 241));
-    r.blackPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    r.whiteBrush = CreateSolidBrush(RGB(255, 255, 255));
-    r.blackBrush = CreateSolidBrush(RGB(0, 0, 0));
-    r.readoutBrush = CreateSolidBrush(RGB(154, 172, 194));
+    r.editorFont.reset(createArialFont());
+    r.redPen.reset(CreatePen(PS_SOLID, 1, RGB(200, 0, 0)));
+    r.greenPen.reset(CreatePen(PS_SOLID, 1, RGB(0, 160, 0)));
+    r.bluePen.reset(CreatePen(PS_SOLID, 1, RGB(110, 131, 241)));
+    r.blackPen.reset(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    r.whiteBrush.reset(CreateSolidBrush(RGB(255, 255, 255)));
+    r.blackBrush.reset(CreateSolidBrush(RGB(0, 0, 0)));
+    r.readoutBrush.reset(CreateSolidBrush(RGB(154, 172, 194)));
 }
 
 void create(Resources& r) {
     InitCommonControls();
     loadBitmaps();
-    r.backgroundDC = CreateCompatibleDC(nullptr);
-    savedBackground = SelectObject(r.backgroundDC, bitmap(IDB_BACKGROUND));
-    r.glowDC = CreateCompatibleDC(nullptr);
-    savedGlow = SelectObject(r.glowDC, bitmap(IDB_GLOW));
+    r.backgroundDC = MemoryDC(bitmap(IDB_BACKGROUND));
     fillGlowTables(r);
     createDrawingTools(r);
 }
@@ -86,24 +79,14 @@ void destroyEditorWindows(Resources& r) {
     r.editorWindowTableTop = 0;
 }
 
-template <typename Handle> void deleteObject(Handle& h) {
-    if (h) DeleteObject(h);
-    h = nullptr;
-}
-
 void destroy(Resources& r) {
     destroyEditorWindows(r);
-    SelectObject(r.backgroundDC, savedBackground);
-    SelectObject(r.glowDC, savedGlow);
-    DeleteDC(r.backgroundDC);
-    DeleteDC(r.glowDC);
-    r.backgroundDC = r.glowDC = nullptr;
-    for (HBITMAP& b : loadedBitmaps)
-        deleteObject(b);
-    deleteObject(r.editorFont);
-    deleteObject(r.redPen), deleteObject(r.greenPen), deleteObject(r.bluePen);
-    deleteObject(r.blackPen);
-    deleteObject(r.whiteBrush), deleteObject(r.blackBrush), deleteObject(r.readoutBrush);
+    r.backgroundDC = MemoryDC();
+    for (Bitmap& b : loadedBitmaps)
+        b.reset();
+    r.editorFont.reset();
+    r.redPen.reset(), r.greenPen.reset(), r.bluePen.reset(), r.blackPen.reset();
+    r.whiteBrush.reset(), r.blackBrush.reset(), r.readoutBrush.reset();
     UnregisterClassA(kWindowClass, module());
 }
 
@@ -116,7 +99,7 @@ Resources& resources() {
 
 HBITMAP bitmap(int id) {
     for (int i = 0; i < kBitmapCount; ++i)
-        if (kBitmapIds[i] == id) return loadedBitmaps[i];
+        if (kBitmapIds[i] == id) return loadedBitmaps[i].get();
     return nullptr;
 }
 

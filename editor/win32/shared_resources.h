@@ -3,6 +3,8 @@
 // windows. Created by the first open, freed by the last close.
 #pragma once
 
+#include "editor/win32/win32_handles.h"
+
 #include <windows.h>
 
 namespace shared {
@@ -13,13 +15,12 @@ constexpr int kWindowTableSize = 128;
 
 struct Resources {
     int editorUseCount = 0;
-    HDC backgroundDC = nullptr;
-    HDC glowDC = nullptr;
+    MemoryDC backgroundDC;
     float glowBase[kGlowColumns * kGlowRows] = {};
     float glowScale[kGlowColumns * kGlowRows] = {};
-    HFONT editorFont = nullptr;
-    HPEN redPen = nullptr, greenPen = nullptr, bluePen = nullptr, blackPen = nullptr;
-    HBRUSH whiteBrush = nullptr, blackBrush = nullptr, readoutBrush = nullptr;
+    Font editorFont;
+    Pen redPen, greenPen, bluePen, blackPen;
+    Brush whiteBrush, blackBrush, readoutBrush;
     HWND editorWindowTable[kWindowTableSize] = {};
     int editorWindowTableTop = 0;
 };

@@ -1,6 +1,7 @@
 #include "editor/win32/wave_display.h"
 
 #include "editor/display_feed.h"
+#include "editor/panel_layout.h"
 #include "editor/wave_geometry.h"
 #include "editor/win32/compressor_editor.h"
 #include "editor/win32/shared_resources.h"
@@ -8,15 +9,14 @@
 
 namespace {
 
-constexpr int kPanelWidth = 122;
-constexpr int kPanelHeight = 256;
-constexpr int kNewColumn = 122; // just right of what the panel shows
+constexpr int kPanelWidth = panel::kWave.width;
+constexpr int kPanelHeight = panel::kWave.height;
+constexpr int kNewColumn = kPanelWidth; // just right of what the panel shows
 
 void drawLine(HDC dc, HPEN pen, int x0, int y0, int x1, int y1) {
-    HGDIOBJ saved = SelectObject(dc, pen);
+    Selection selected(dc, pen);
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
-    SelectObject(dc, saved);
 }
 
 void drawBar(HDC dc, HPEN pen, int x, wave::Bar b) {
@@ -29,10 +29,10 @@ void drawColumn(CompressorEditor& editor, int x, const feed::Column& c) {
     const EditorSurfaces& s = editor.surfaces();
     std::int32_t zoom = editor.owner().zoom;
     wave::Bar input = wave::bar(c.inMax, c.inMin, zoom);
-    drawBar(s.waveDC, editor.displayPens[0], x, input);
+    drawBar(s.waveDC, editor.displayPen(0), x, input);
     drawBar(s.waveMaskDC, shared::resources().blackPen, x, input);
-    drawBar(s.waveDC, editor.displayPens[4], x, wave::bar(c.compMax, c.compMin, zoom));
-    drawBar(s.waveDC, editor.displayPens[1], x, wave::bar(c.limMax, c.limMin, zoom));
+    drawBar(s.waveDC, editor.displayPen(4), x, wave::bar(c.compMax, c.compMin, zoom));
+    drawBar(s.waveDC, editor.displayPen(1), x, wave::bar(c.limMax, c.limMin, zoom));
 }
 
 void scrollTraces(const EditorSurfaces& s) {
@@ -47,7 +47,8 @@ void scrollTraces(const EditorSurfaces& s) {
 // The grid, the input's silhouette cut out of it, the traces filled in.
 void composePanel(const EditorSurfaces& s) {
     const shared::Resources& r = shared::resources();
-    BitBlt(s.panelDC, 0, 0, kPanelWidth, kPanelHeight, r.backgroundDC, 175, 13, SRCCOPY);
+    BitBlt(s.panelDC, 0, 0, kPanelWidth, kPanelHeight, r.backgroundDC, panel::kWave.windowX,
+           panel::kWave.windowY, SRCCOPY);
     BitBlt(s.panelDC, 0, 0, kPanelWidth, kPanelHeight, s.waveMaskDC, 0, 0, SRCAND);
     BitBlt(s.panelDC, 0, 0, kPanelWidth, kPanelHeight, s.waveDC, 0, 0, SRCPAINT);
 }
@@ -60,10 +61,10 @@ void drawThreshold(HDC dc, HPEN pen, wave::ThresholdRows rows) {
 
 void drawThresholds(CompressorEditor& editor) {
     const CompressorEffect& fx = editor.owner();
-    HDC panel = editor.surfaces().panelDC;
-    drawThreshold(panel, editor.displayPens[2],
+    HDC surface = editor.surfaces().panelDC;
+    drawThreshold(surface, editor.displayPen(2),
                   wave::compressorThresholdRows(fx.compThresholdLin, fx.zoom));
-    drawThreshold(panel, editor.displayPens[3],
+    drawThreshold(surface, editor.displayPen(3),
                   wave::limiterThresholdRows(fx.limThresholdLin, fx.zoom));
 }
 
@@ -79,9 +80,9 @@ void advanceWave(CompressorEditor& editor, const feed::TickFrame& frame) {
 }
 
 void redrawWave(CompressorEditor& editor) {
-    EditorSurfaces& s = editor.surfaces();
-    if (!s.waveDC || !s.waveMaskDC) return;
-    shared::Resources& r = shared::resources();
+    const EditorSurfaces& s = editor.surfaces();
+    if (!s.waveDC.get() || !s.waveMaskDC.get()) return;
+    const shared::Resources& r = shared::resources();
     RECT all{0, 0, 123, 256};
     FillRect(s.waveDC, &all, r.blackBrush);
     FillRect(s.waveMaskDC, &all, r.whiteBrush);

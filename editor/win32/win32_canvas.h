@@ -22,3 +22,10 @@ class Win32Canvas : public ControlCanvas {
 
 // Draws a bitmap at (x, y) in the given size, as a disabled-state-free image.
 void drawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+
+namespace panel {
+// The three areas of the composing surface from the window's picture (the
+// background), and from the surface to the window.
+void copyFromWindow(HDC surface, HDC window);
+void copyToWindow(HDC window, HDC surface);
+} // namespace panel

@@ -1,7 +1,7 @@
 // The four Auto Normalize ceilings. The ceiling is chosen in the editor's menu,
 // so these tests build the effect object directly, pick the ceiling in its
 // settings and then talk to it through its record like a host.
-#include "engine/compressor_effect_edit.h"
+#include "plugin/compressor_effect_edit.h"
 #include "tests/host/plugin_host.h"
 #include "tests/signal/signal_harness.h"
 

@@ -11,6 +11,9 @@
 #include "tools/tarvexor/demo_signal.h"
 #endif
 
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -46,12 +49,13 @@ std::string besideExecutable(const char* file) {
     return (slash == std::string::npos ? std::string() : dir.substr(0, slash + 1)) + file;
 }
 
-void usage() {
-    std::fprintf(stderr,
+void usage(std::FILE* to) {
+    std::fprintf(to,
                  "usage: tarvexor-shot [--plugin DLL] [--program INDEX] [--set INDEX=RAW]...\n"
                  "                     [--wait MS] [--feed FILE.wav | --demo] [--fast]\n"
                  "                     [--block N] [--tick-ms MS] [--out FILE.png]\n"
                  "                     [--help-shot FILE.png]\n"
+                 "       tarvexor-shot --help\n"
                  "Opens the editor at the program (default 0, \"Init\") with the raw parameter\n"
                  "values given, lets it run for MS milliseconds (default 600) and writes the\n"
                  "editor's picture to FILE.png (default out/editor.png).\n"
@@ -65,11 +69,33 @@ void usage() {
                  "page to FILE.png instead of the editor's picture.\n");
 }
 
+// Whole-text numbers only: "12x", "" or "1e99" for an int are refused.
+bool readInt(const char* text, int& out) {
+    char* end = nullptr;
+    errno = 0;
+    long v = std::strtol(text, &end, 10);
+    if (end == text || *end != 0 || errno != 0 || v < INT_MIN || v > INT_MAX) return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+template <typename Float> bool readFloat(const char* text, Float& out) {
+    char* end = nullptr;
+    errno = 0;
+    double v = std::strtod(text, &end);
+    if (end == text || *end != 0 || errno != 0 || !std::isfinite(v)) return false;
+    out = static_cast<Float>(v);
+    return true;
+}
+
 bool parseSetting(const std::string& s, Options& o) {
     std::size_t eq = s.find('=');
     if (eq == std::string::npos) return false;
-    o.settings.push_back({std::atoi(s.substr(0, eq).c_str()),
-                          static_cast<float>(std::atof(s.substr(eq + 1).c_str()))});
+    int index = 0;
+    float value = 0.0f;
+    if (!readInt(s.substr(0, eq).c_str(), index) || !readFloat(s.c_str() + eq + 1, value))
+        return false;
+    o.settings.push_back({index, value});
     return true;
 }
 
@@ -79,17 +105,17 @@ bool parseValue(const std::string& a, const char* value, Options& o) {
     else if (a == "--out")
         o.output = value;
     else if (a == "--program")
-        o.program = std::atoi(value);
+        return readInt(value, o.program);
     else if (a == "--wait")
-        o.waitMs = std::atoi(value);
+        return readInt(value, o.waitMs);
     else if (a == "--feed")
         o.feedFile = value;
     else if (a == "--help-shot")
         o.helpShot = value;
     else if (a == "--block")
-        o.feed.blockSize = std::atoi(value);
+        return readInt(value, o.feed.blockSize);
     else if (a == "--tick-ms")
-        o.feed.tickMs = std::atof(value);
+        return readFloat(value, o.feed.tickMs);
     else if (a == "--set")
         return parseSetting(value, o);
     else
@@ -108,7 +134,7 @@ bool parse(int argc, char** argv, Options& o) {
             return false;
     }
     if (o.plugin.empty()) o.plugin = besideExecutable("Tarvexor.dll");
-    bool sane = o.feed.blockSize > 0 && o.feed.tickMs > 0;
+    bool sane = o.feed.blockSize > 0 && o.feed.tickMs > 0 && o.waitMs >= 0 && o.program >= 0;
     return sane && !(o.demo && !o.feedFile.empty());
 }
 
@@ -162,9 +188,13 @@ int runEditor(AEffect* effect, const Options& o, const std::vector<float>& sampl
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        usage(stdout);
+        return 0;
+    }
     Options o;
     if (!parse(argc, argv, o)) {
-        usage();
+        usage(stderr);
         return 2;
     }
     std::vector<float> samples;

@@ -3,15 +3,17 @@
 // chosen program and parameter values.
 #pragma once
 
+#include "tools/host/hosted_effect.h"
 #include "tools/host/plugin_library.h"
 #include "tools/tarvexor/command_line.h"
-#include "tools/tarvexor/hosted_effect.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace tarvexor {
+
+using host::HostedEffect;
 
 // The plug-in file a command uses: --plugin, else Tarvexor.so beside the program.
 std::string pluginFile(const EffectOptions& options);

@@ -1,6 +1,7 @@
 // One instance of a VST 2 plug-in, hosted as a DAW does: created through the
 // library's entry function, opened, prepared, resumed, fed blocks with
-// processReplacing, and closed with effClose.
+// processReplacing, suspended and closed with effClose. The command-line
+// host and the benchmarks host plug-ins through it.
 #pragma once
 
 #include "plugin/vst2.h"
@@ -8,14 +9,14 @@
 
 #include <string>
 
-namespace tarvexor {
+namespace host {
 
 class HostedEffect {
   public:
-    // Creates and opens an instance; throws RuntimeError when the library has
-    // no entry function, the entry function returns null or the record is not
-    // a VST 2 effect.
-    HostedEffect(const host::PluginLibrary& library, const std::string& path);
+    // Creates and opens an instance; throws std::runtime_error when the
+    // library has no entry function, the entry function returns null or the
+    // record is not a VST 2 effect.
+    HostedEffect(const PluginLibrary& library, const std::string& path);
     ~HostedEffect();
     HostedEffect(const HostedEffect&) = delete;
     HostedEffect& operator=(const HostedEffect&) = delete;
@@ -39,17 +40,19 @@ class HostedEffect {
     // Sample rate and largest block, before the program and parameters are set
     // (a time in milliseconds becomes samples at the rate current then).
     void prepare(double sampleRate, int blockSize);
-    void resume() { dispatch(effMainsChanged, 0, 1); }
-    void suspend() { dispatch(effMainsChanged, 0, 0); }
+    // Playback starts (effMainsChanged 1, effStartProcess) and stops again.
+    void resume();
+    void suspend();
     void process(float** inputs, float** outputs, int frames);
 
     int latency() const { return effect->initialDelay; }
 
   private:
     AEffect* effect;
+    bool resumed = false;
 };
 
 // Answers the plug-in's questions: host version, sample rate, block size.
 void setHostTiming(double sampleRate, int blockSize);
 
-} // namespace tarvexor
+} // namespace host

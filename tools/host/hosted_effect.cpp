@@ -1,10 +1,9 @@
-#include "tools/tarvexor/hosted_effect.h"
-
-#include "tools/tarvexor/failure.h"
+#include "tools/host/hosted_effect.h"
 
 #include <cstring>
+#include <stdexcept>
 
-namespace tarvexor {
+namespace host {
 
 namespace {
 
@@ -16,6 +15,8 @@ enum : vst::Int32 {
     kGetProductString = 33,
     kGetVendorVersion = 34,
 };
+// Effect opcodes around playback.
+enum : vst::Int32 { kStartProcess = 71, kStopProcess = 72 };
 
 constexpr vst::IntPtr kHostVersion = 2400;
 
@@ -39,7 +40,7 @@ vst::IntPtr VST_CALL hostCallback(AEffect*, vst::Int32 opcode, vst::Int32, vst::
         copyText(ptr, "Tarvexor");
         return 1;
     case kGetProductString:
-        copyText(ptr, "tarvexor command-line host");
+        copyText(ptr, "Tarvexor host");
         return 1;
     case kGetVendorVersion:
         return 1000;
@@ -55,14 +56,15 @@ std::string withoutPadding(const char* text) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-AEffect* createEffect(const host::PluginLibrary& library, const std::string& path) {
+AEffect* createEffect(const PluginLibrary& library, const std::string& path) {
     if (!library.entryFunction())
-        throw RuntimeError(path + " is not a VST 2 plug-in: it exports neither VSTPluginMain "
-                                  "nor main");
+        throw std::runtime_error(path + " is not a VST 2 plug-in: it exports neither VSTPluginMain "
+                                        "nor main");
     AEffect* effect = library.create(hostCallback);
-    if (!effect) throw RuntimeError(path + ": the plug-in's entry function returned no effect");
+    if (!effect)
+        throw std::runtime_error(path + ": the plug-in's entry function returned no effect");
     if (effect->magic != vst::kEffectMagic)
-        throw RuntimeError(path + " is not a VST 2 plug-in: its effect record is not 'VstP'");
+        throw std::runtime_error(path + " is not a VST 2 plug-in: its effect record is not 'VstP'");
     return effect;
 }
 
@@ -73,13 +75,28 @@ void setHostTiming(double sampleRate, int blockSize) {
     hostBlockSize = blockSize;
 }
 
-HostedEffect::HostedEffect(const host::PluginLibrary& library, const std::string& path)
+HostedEffect::HostedEffect(const PluginLibrary& library, const std::string& path)
     : effect(createEffect(library, path)) {
     dispatch(effOpen);
 }
 
 HostedEffect::~HostedEffect() {
+    suspend();
     dispatch(effClose);
+}
+
+void HostedEffect::resume() {
+    if (resumed) return;
+    dispatch(effMainsChanged, 0, 1);
+    dispatch(kStartProcess);
+    resumed = true;
+}
+
+void HostedEffect::suspend() {
+    if (!resumed) return;
+    dispatch(kStopProcess);
+    dispatch(effMainsChanged, 0, 0);
+    resumed = false;
 }
 
 vst::IntPtr HostedEffect::dispatch(vst::Int32 opcode, vst::Int32 index, vst::IntPtr value,
@@ -113,4 +130,4 @@ void HostedEffect::process(float** inputs, float** outputs, int frames) {
     effect->process(effect, inputs, outputs, frames);
 }
 
-} // namespace tarvexor
+} // namespace host

@@ -1,4 +1,4 @@
-#include "engine/compressor_effect_edit.h"
+#include "plugin/compressor_effect_edit.h"
 
 #ifdef _WIN32
 #include "editor/win32/compressor_editor.h"
