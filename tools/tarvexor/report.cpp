@@ -60,11 +60,15 @@ constexpr int kCellWidth = 13;
 
 std::string cell(double value, const char* unit, bool isChange) {
     char buffer[32];
-    if (std::isnan(value)) return isChange ? "      -" : "too short";
-    if (std::isinf(value))
+    if (std::isnan(value)) {
+        // Right-aligned as a number with its unit would be.
+        int width = isChange ? 7 : 8 + static_cast<int>(std::strlen(unit));
+        std::snprintf(buffer, sizeof(buffer), "%*s", width, isChange ? "-" : "too short");
+    } else if (std::isinf(value)) {
         std::snprintf(buffer, sizeof(buffer), "%7s %s", value < 0 ? "-inf" : "inf", unit);
-    else
+    } else {
         std::snprintf(buffer, sizeof(buffer), isChange ? "%+7.2f %s" : "%7.2f %s", value, unit);
+    }
     return buffer;
 }
 
