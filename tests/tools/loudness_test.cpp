@@ -58,6 +58,10 @@ struct SineCase {
     double lufs;
 };
 
+void PrintTo(const SineCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class KnownLoudness : public ::testing::TestWithParam<SineCase> {};
 
 } // namespace
