@@ -56,7 +56,7 @@ std::string gatingNote(const RenderReport& r) {
 
 namespace {
 
-constexpr int kCellWidth = 13;
+constexpr std::size_t kCellWidth = 13;
 
 std::string cell(double value, const char* unit, bool isChange) {
     char buffer[32];
@@ -72,26 +72,30 @@ std::string cell(double value, const char* unit, bool isChange) {
     return buffer;
 }
 
-void printRow(const char* label, const Figures& row, bool isChange) {
-    std::string line = std::string("  ") + label + std::string(8 - std::strlen(label), ' ');
-    for (const FigureColumn& column : kFigureColumns) {
-        std::string text =
-            cell(row.*column.value, isChange ? column.changeUnit : column.unit, isChange);
-        line += text + std::string(static_cast<std::size_t>(
-                                       std::max(1, kCellWidth - static_cast<int>(text.size()))),
-                                   ' ');
-    }
+// The text and blanks up to `width`, at least one blank.
+std::string padded(const std::string& text, std::size_t width) {
+    return text + std::string(text.size() < width ? width - text.size() : 1, ' ');
+}
+
+void printLine(std::string line) {
     line.erase(line.find_last_not_of(' ') + 1);
     std::printf("%s\n", line.c_str());
+}
+
+void printRow(const char* label, const Figures& row, bool isChange) {
+    std::string line = "  " + padded(label, 8);
+    for (const FigureColumn& column : kFigureColumns)
+        line +=
+            padded(cell(row.*column.value, isChange ? column.changeUnit : column.unit, isChange),
+                   kCellWidth);
+    printLine(line);
 }
 
 void printFigures(const RenderReport& r) {
     std::string header(10, ' ');
     for (const FigureColumn& column : kFigureColumns)
-        header +=
-            std::string(column.title) + std::string(kCellWidth - std::strlen(column.title), ' ');
-    header.erase(header.find_last_not_of(' ') + 1);
-    std::printf("%s\n", header.c_str());
+        header += padded(column.title, kCellWidth);
+    printLine(header);
     Figures in = figures(r.in, r.inLoudness), out = figures(r.out, r.outLoudness);
     printRow("input", in, false);
     printRow("output", out, false);
