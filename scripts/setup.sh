@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   googletest libgtest-dev libbenchmark-dev
-  libsndfile1-dev sox
+  libsndfile1-dev libebur128-dev nlohmann-json3-dev sox
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 wine xvfb xauth fonts-liberation

@@ -128,6 +128,18 @@ TEST_F(BadRender, FormatThatCannotBeWritten) {
     expectNothingWritten();
 }
 
+TEST_F(BadRender, ReportPathRefusedBeforeRendering) {
+    std::filesystem::create_directory(dir / "sub");
+    extras = {"sub"};
+    const std::pair<std::string, std::string> usage[] = {{dir / "in.wav", "is the input file"},
+                                                         {dir / "out.wav", "is the output file"}};
+    for (const auto& [report, says] : usage)
+        expectRefused(render({"--report", report}), kUsage, "the report " + report + " " + says);
+    expectRefused(render({"--report", dir / "sub"}), kRuntime, "is a folder");
+    expectRefused(render({"--report", dir / "nowhere/r.json"}), kRuntime, "does not exist");
+    expectNothingWritten();
+}
+
 TEST(BadCommandLine, RefusedWithUsageStatus) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "no command"},
@@ -138,7 +150,10 @@ TEST(BadCommandLine, RefusedWithUsageStatus) {
         {{"render", "a.wav", "b.wav", "--block", "0"}, "--block 0"},
         {{"render", "a.wav", "b.wav", "--block"}, "--block needs a value"},
         {{"render", "a.wav", "b.wav", "--set", "ThrComp"}, "expected NAME=VALUE"},
+        {{"render", "a.wav", "b.wav", "--report"}, "--report needs a value"},
+        {{"render", "a.wav", "b.wav", "--report="}, "--report needs a file name"},
         {{"info", "--format", "flac"}, "does not apply to info"},
+        {{"info", "--report", "r.json"}, "--report does not apply to info"},
         {{"info", "extra"}, "info takes no file"},
         {{"info", "--set", "ThrComp=-40"}, "outside the range -36 to 0 dB"},
         {{"info", "--program", "Loudest"}, "unknown program Loudest"},

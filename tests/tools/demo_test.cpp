@@ -26,6 +26,7 @@ TEST(Demo, WritesTheMixAndItsMasteredVersion) {
     EXPECT_NE(out.samples, in.samples);
     EXPECT_NE(run.out.find("program Mastering 2"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("largest gain reduction"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("LUFS"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("latency 439 samples"), std::string::npos) << run.out;
 }
 

@@ -151,18 +151,19 @@ void OutputFile::commit() {
     releaseTemporary();
 }
 
-void checkOutputPath(const std::string& input, const std::string& output) {
+void checkOutputPath(const std::string& input, const std::string& output, const std::string& role) {
     struct stat in {
     }, out{};
     if (stat(output.c_str(), &out) == 0) {
         if (stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
-            throw UsageError("the output " + output + " is the input file; choose another name");
-        if (S_ISDIR(out.st_mode)) throw RuntimeError("the output " + output + " is a folder");
+            throw UsageError("the " + role + " " + output +
+                             " is the input file; choose another name");
+        if (S_ISDIR(out.st_mode)) throw RuntimeError("the " + role + " " + output + " is a folder");
     }
     std::string folder = folderOf(output);
     struct stat where {};
     if (stat(folder.c_str(), &where) != 0 || !S_ISDIR(where.st_mode))
-        throw RuntimeError("the output folder " + folder + " does not exist");
+        throw RuntimeError("the " + role + " folder " + folder + " does not exist");
 }
 
 int outputFormat(const SF_INFO& input, const std::string& request) {

@@ -52,9 +52,11 @@ class OutputFile {
     bool integerSamples = false;
 };
 
-// Refuses an output that is the input (UsageError) or that has no folder to
-// go to (RuntimeError), before anything is written.
-void checkOutputPath(const std::string& input, const std::string& output);
+// Refuses an output that is the input (UsageError), a folder or without a
+// folder to go to (RuntimeError), before anything is written. `role` names
+// the file in the message.
+void checkOutputPath(const std::string& input, const std::string& output,
+                     const std::string& role = "output");
 
 // The output's format: the input's, changed by a --format text such as
 // "flac", "float" or "wav,pcm24". UsageError when libsndfile cannot write it.

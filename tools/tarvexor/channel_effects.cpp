@@ -64,12 +64,13 @@ bool isTarvexor(HostedEffect& fx) {
     return fx.record().uniqueID == kTarvexorId && fx.text(effGetEffectName) == "Tarvexor";
 }
 
-void applySetting(HostedEffect& fx, const ParameterSetting& setting, bool userUnits) {
+int applySetting(HostedEffect& fx, const ParameterSetting& setting, bool userUnits) {
     int index = parameterIndex(fx, setting.name);
     std::string name = fx.parameterName(index);
     if (userUnits && !hasUserUnits(name)) throw UsageError("parameter " + name + " cannot be set");
     float value = userUnits ? rawValue(name, setting.value) : normalizedValue(name, setting.value);
     fx.setParameter(index, value);
+    return index;
 }
 
 } // namespace
@@ -106,11 +107,13 @@ int findProgram(HostedEffect& fx, const std::string& wanted) {
     throw UsageError("unknown program " + wanted + " (programs: " + joined(names) + ")");
 }
 
-void applySettings(HostedEffect& fx, const EffectOptions& options) {
+std::vector<int> applySettings(HostedEffect& fx, const EffectOptions& options) {
     if (!options.program.empty()) fx.setProgram(findProgram(fx, options.program));
     bool userUnits = isTarvexor(fx);
+    std::vector<int> indices;
     for (const ParameterSetting& setting : options.settings)
-        applySetting(fx, setting, userUnits);
+        indices.push_back(applySetting(fx, setting, userUnits));
+    return indices;
 }
 
 ChannelEffects::ChannelEffects(const EffectOptions& options, int channels, double sampleRate)
@@ -122,7 +125,7 @@ ChannelEffects::ChannelEffects(const EffectOptions& options, int channels, doubl
         instances.push_back(std::make_unique<HostedEffect>(*library, file));
     for (auto& fx : instances) {
         fx->prepare(sampleRate, options.blockSize);
-        applySettings(*fx, options);
+        setParameters = applySettings(*fx, options);
     }
     for (auto& fx : instances)
         fx->resume();
@@ -137,6 +140,16 @@ void ChannelEffects::makeBuffers(int blockSize) {
     silence.assign(frames, 0.0f);
     inputPointers.resize(static_cast<std::size_t>(std::max(record.numInputs, channelCount)));
     outputPointers.resize(outputs);
+}
+
+std::vector<DisplayedParameter> ChannelEffects::parameters() {
+    HostedEffect& fx = *instances.front();
+    std::vector<DisplayedParameter> all;
+    for (int i = 0; i < fx.record().numParams; ++i)
+        all.push_back(
+            {fx.parameterName(i), fx.parameterDisplay(i), fx.parameterLabel(i),
+             std::find(setParameters.begin(), setParameters.end(), i) != setParameters.end()});
+    return all;
 }
 
 ChannelEffects::~ChannelEffects() {

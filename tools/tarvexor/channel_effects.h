@@ -24,8 +24,15 @@ std::unique_ptr<host::PluginLibrary> loadPlugin(const std::string& path);
 // Finds a program by name or index; UsageError when there is none such.
 int findProgram(HostedEffect& effect, const std::string& nameOrIndex);
 
-// Applies --program and every --set to one instance, in that order.
-void applySettings(HostedEffect& effect, const EffectOptions& options);
+// Applies --program and every --set to one instance, in that order; the
+// indices of the parameters set.
+std::vector<int> applySettings(HostedEffect& effect, const EffectOptions& options);
+
+// A parameter as the plug-in displays it; `set` when a --set named it.
+struct DisplayedParameter {
+    std::string name, display, label;
+    bool set = false;
+};
 
 class ChannelEffects {
   public:
@@ -42,6 +49,7 @@ class ChannelEffects {
     int latency() const { return instances.front()->latency(); }
     std::string effectName() { return instances.front()->text(effGetEffectName); }
     const std::string& path() const { return file; }
+    std::vector<DisplayedParameter> parameters();
 
   private:
     void checkChannels(int channels);
@@ -51,6 +59,7 @@ class ChannelEffects {
     std::string file;
     std::unique_ptr<host::PluginLibrary> library; // outlives the instances
     std::vector<std::unique_ptr<HostedEffect>> instances;
+    std::vector<int> setParameters;
     bool instancePerChannel = true;
     int channelCount;
     std::vector<std::vector<float>> spareOutputs; // outputs a host does not keep

@@ -10,7 +10,7 @@ namespace tarvexor {
 namespace {
 
 // The options of all subcommands, with a value or without.
-enum class Option { plugin, program, set, block, format, noLatencyCompensation, help };
+enum class Option { plugin, program, set, block, format, report, noLatencyCompensation, help };
 
 struct OptionName {
     const char* text;
@@ -24,6 +24,7 @@ const OptionName kOptions[] = {
     {"--set", Option::set, true},
     {"--block", Option::block, true},
     {"--format", Option::format, true},
+    {"--report", Option::report, true},
     {"--no-latency-compensation", Option::noLatencyCompensation, false},
     {"--help", Option::help, false},
     {"-h", Option::help, false},
@@ -67,6 +68,10 @@ void applyOption(Command& command, Option option, const std::string& value) {
         break;
     case Option::format:
         command.format = value;
+        break;
+    case Option::report:
+        if (value.empty()) throw UsageError("--report needs a file name");
+        command.report = value;
         break;
     case Option::noLatencyCompensation:
         command.compensateLatency = false;
@@ -162,7 +167,9 @@ Command parseCommandLine(const std::vector<std::string>& arguments) {
     std::vector<std::string> positionals = takeOptions(command, rest, seen);
     if (command.kind == CommandKind::help) return command;
     if (command.kind == CommandKind::info)
-        refuseOptions(seen, {Option::block, Option::format, Option::noLatencyCompensation}, "info");
+        refuseOptions(
+            seen, {Option::block, Option::format, Option::report, Option::noLatencyCompensation},
+            "info");
     if (command.kind == CommandKind::demo) refuseOptions(seen, {Option::format}, "demo");
     takePositionals(command, positionals);
     return command;
@@ -184,6 +191,8 @@ Options:
   --format WHAT             render: the output's file type and/or sample format, e.g. flac,
                             float or wav,pcm24 (types: wav, aiff, flac; sample formats:
                             pcm16, pcm24, pcm32, float, double); default: as the input
+  --report FILE.json        render, demo: also write the summary to FILE.json for scripts
+                            (levels, loudness, latency, settings as displayed, times)
   --no-latency-compensation render: keep the plug-in's delay in the output
   -h, --help                this text
 
@@ -209,6 +218,11 @@ latency is compensated as a host does it: its first samples of delay are dropped
 and the end is flushed with silence, so the output is as long as the input.
 The output is written to a temporary file beside OUT and renamed only when the
 render succeeded.
+
+The summary compares input and output: sample peak and RMS (dBFS), true peak
+(dBTP, oversampled), integrated loudness (LUFS) and loudness range (LU), all
+channels together, measured with libebur128. A gated loudness needs 0.4 s of
+audio and its range 3 s; a shorter file is reported as too short.
 
 Exit status: 0 done, 1 a file, plug-in or system failure, 2 a wrong command line.
 )";

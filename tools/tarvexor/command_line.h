@@ -29,6 +29,7 @@ struct Command {
     std::string output;               // render
     std::string outputFolder = "out"; // demo
     std::string format;               // render --format; empty: the input's format
+    std::string report;               // render, demo --report; empty: no JSON report
     bool compensateLatency = true;
 };
 

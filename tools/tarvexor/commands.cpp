@@ -4,6 +4,7 @@
 #include "tools/tarvexor/channel_effects.h"
 #include "tools/tarvexor/demo_signal.h"
 #include "tools/tarvexor/failure.h"
+#include "tools/tarvexor/json_report.h"
 #include "tools/tarvexor/render.h"
 
 #include <cctype>
@@ -118,7 +119,10 @@ void writeDemoInput(const std::string& path) {
 } // namespace
 
 int runRender(const Command& command) {
-    printSummary(render(jobFor(command)));
+    if (!command.report.empty()) checkReportPath(command.report, command.input, command.output);
+    RenderReport report = render(jobFor(command));
+    printSummary(report);
+    if (!command.report.empty()) writeJsonReport(report, command.report);
     return 0;
 }
 

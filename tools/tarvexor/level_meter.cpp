@@ -39,7 +39,8 @@ double SignalLevels::rmsDb() const {
 
 LevelMeter::LevelMeter(int channelCount, double rate)
     : channels(channelCount), sampleRate(rate),
-      windowFrames(std::max<std::int64_t>(1, std::llround(rate * kWindowSeconds))) {}
+      windowFrames(std::max<std::int64_t>(1, std::llround(rate * kWindowSeconds))),
+      inLoudness(channelCount, rate), outLoudness(channelCount, rate) {}
 
 void LevelMeter::addWindowEnergy(std::vector<double>& windows, std::int64_t frame, double energy) {
     std::size_t w = static_cast<std::size_t>(frame / windowFrames);
@@ -59,6 +60,7 @@ void LevelMeter::addInput(const float* interleaved, std::int64_t frames) {
         addWindowEnergy(inputWindows, inputFrames, energy);
     }
     in.samples += frames * channels;
+    inLoudness.add(interleaved, frames);
 }
 
 void LevelMeter::addOutput(const float* interleaved, std::int64_t frames) {
@@ -74,6 +76,7 @@ void LevelMeter::addOutput(const float* interleaved, std::int64_t frames) {
         if (outputFrames >= delay) addWindowEnergy(outputWindows, outputFrames - delay, energy);
     }
     out.samples += frames * channels;
+    outLoudness.add(interleaved, frames);
 }
 
 GainReduction LevelMeter::gainReduction() const {

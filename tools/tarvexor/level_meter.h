@@ -1,5 +1,5 @@
-// Levels of a render: peak and RMS of the input and the output, and the
-// largest gain reduction, measured from the signals alone.
+// Levels of a render: peak, RMS and loudness of the input and the output, and
+// the largest gain reduction, measured from the signals alone.
 //
 // Gain reduction: both signals are cut into 10 ms windows (all channels
 // together), the output window lined up with the input window it came from.
@@ -9,6 +9,8 @@
 // reduced, so a fixed output (make-up) gain cancels out. Windows beside one
 // that is 20 dB louder are left out (see besideLouder).
 #pragma once
+
+#include "tools/tarvexor/loudness_meter.h"
 
 #include <cstdint>
 #include <vector>
@@ -40,6 +42,8 @@ class LevelMeter {
 
     const SignalLevels& input() const { return in; }
     const SignalLevels& output() const { return out; }
+    Loudness inputLoudness() const { return inLoudness.result(); }
+    Loudness outputLoudness() const { return outLoudness.result(); }
     std::int64_t overs() const { return fullScaleOvers; } // output samples beyond full scale
     GainReduction gainReduction() const;
 
@@ -52,6 +56,7 @@ class LevelMeter {
     std::int64_t delay = 0;
     std::int64_t inputFrames = 0, outputFrames = 0;
     SignalLevels in, out;
+    LoudnessMeter inLoudness, outLoudness;
     std::int64_t fullScaleOvers = 0;
     std::vector<double> inputWindows, outputWindows; // energy per window
 };

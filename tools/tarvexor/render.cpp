@@ -131,6 +131,8 @@ RenderReport describe(const RenderJob& job, const SF_INFO& format, const LevelMe
     report.overs = meter.overs();
     report.in = meter.input();
     report.out = meter.output();
+    report.inLoudness = meter.inputLoudness();
+    report.outLoudness = meter.outputLoudness();
     report.gainReduction = meter.gainReduction();
     return report;
 }
@@ -143,6 +145,7 @@ RenderReport render(const RenderJob& job) {
     SF_INFO format = in.info();
     format.format = outputFormat(in.info(), job.format);
     ChannelEffects fx(job.effect, format.channels, format.samplerate);
+    std::vector<DisplayedParameter> parameters = fx.parameters();
     LevelMeter meter(format.channels, format.samplerate);
     Clock::time_point start = Clock::now();
     OutputFile out(job.output, format);
@@ -159,6 +162,7 @@ RenderReport render(const RenderJob& job) {
     report.plugin = fx.path();
     report.effectName = fx.effectName();
     report.clips = out.clips();
+    report.parameters = parameters;
     return report;
 }
 

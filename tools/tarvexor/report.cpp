@@ -5,17 +5,103 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 #include <unistd.h>
 
 namespace tarvexor {
 
+const FigureColumn kFigureColumns[5] = {
+    {"peak", "dBFS", "dB", "peak_dbfs", "peak_db", &Figures::peak},
+    {"RMS", "dBFS", "dB", "rms_dbfs", "rms_db", &Figures::rms},
+    {"true peak", "dBTP", "dB", "true_peak_dbtp", "true_peak_db", &Figures::truePeak},
+    {"loudness", "LUFS", "LU", "integrated_lufs", "integrated_lu", &Figures::integrated},
+    {"range", "LU", "LU", "loudness_range_lu", "loudness_range_lu", &Figures::range},
+};
+
+Figures figures(const SignalLevels& levels, const Loudness& loudness) {
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
+    return {levels.peakDb(), levels.rmsDb(), loudness.truePeakDb(),
+            loudness.integratedGated() ? loudness.integrated : none,
+            loudness.rangeGated() ? loudness.range : none};
+}
+
+Figures change(const Figures& from, const Figures& to) {
+    Figures difference{};
+    for (const FigureColumn& column : kFigureColumns) {
+        double a = from.*column.value, b = to.*column.value;
+        difference.*column.value =
+            std::isfinite(a) && std::isfinite(b) ? b - a : std::numeric_limits<double>::quiet_NaN();
+    }
+    return difference;
+}
+
+std::string gatingNote(const RenderReport& r) {
+    const Loudness& in = r.inLoudness;
+    char buffer[160];
+    if (!in.integratedGated())
+        std::snprintf(buffer, sizeof(buffer),
+                      "loudness and range: too short for a gated measurement (%.2f s of audio; "
+                      "loudness needs 0.4 s, its range 3 s)",
+                      in.seconds);
+    else if (!in.rangeGated())
+        std::snprintf(buffer, sizeof(buffer),
+                      "loudness range: too short for a gated measurement (%.2f s of audio; it "
+                      "needs 3 s)",
+                      in.seconds);
+    else
+        return "";
+    return buffer;
+}
+
 namespace {
 
-std::string dbfs(double value) {
+constexpr std::size_t kCellWidth = 13;
+
+std::string cell(double value, const char* unit, bool isChange) {
     char buffer[32];
-    if (std::isinf(value)) return "  -inf dBFS";
-    std::snprintf(buffer, sizeof(buffer), "%6.2f dBFS", value);
+    if (std::isnan(value)) {
+        // Right-aligned as a number with its unit would be.
+        int width = isChange ? 7 : 8 + static_cast<int>(std::strlen(unit));
+        std::snprintf(buffer, sizeof(buffer), "%*s", width, isChange ? "-" : "too short");
+    } else if (std::isinf(value)) {
+        std::snprintf(buffer, sizeof(buffer), "%7s %s", value < 0 ? "-inf" : "inf", unit);
+    } else {
+        std::snprintf(buffer, sizeof(buffer), isChange ? "%+7.2f %s" : "%7.2f %s", value, unit);
+    }
     return buffer;
+}
+
+// The text and blanks up to `width`, at least one blank.
+std::string padded(const std::string& text, std::size_t width) {
+    return text + std::string(text.size() < width ? width - text.size() : 1, ' ');
+}
+
+void printLine(std::string line) {
+    line.erase(line.find_last_not_of(' ') + 1);
+    std::printf("%s\n", line.c_str());
+}
+
+void printRow(const char* label, const Figures& row, bool isChange) {
+    std::string line = "  " + padded(label, 8);
+    for (const FigureColumn& column : kFigureColumns)
+        line +=
+            padded(cell(row.*column.value, isChange ? column.changeUnit : column.unit, isChange),
+                   kCellWidth);
+    printLine(line);
+}
+
+void printFigures(const RenderReport& r) {
+    std::string header(10, ' ');
+    for (const FigureColumn& column : kFigureColumns)
+        header += padded(column.title, kCellWidth);
+    printLine(header);
+    Figures in = figures(r.in, r.inLoudness), out = figures(r.out, r.outLoudness);
+    printRow("input", in, false);
+    printRow("output", out, false);
+    printRow("change", change(in, out), true);
+    std::string note = gatingNote(r);
+    if (!note.empty()) std::printf("  %s\n", note.c_str());
 }
 
 std::string clockTime(double seconds) {
@@ -26,10 +112,7 @@ std::string clockTime(double seconds) {
 }
 
 void printLevels(const RenderReport& r) {
-    std::printf("  input   peak %s   RMS %s\n", dbfs(r.in.peakDb()).c_str(),
-                dbfs(r.in.rmsDb()).c_str());
-    std::printf("  output  peak %s   RMS %s\n", dbfs(r.out.peakDb()).c_str(),
-                dbfs(r.out.rmsDb()).c_str());
+    printFigures(r);
     if (r.clips && r.overs > 0)
         std::printf("  clipped %lld output samples at full scale\n",
                     static_cast<long long>(r.overs));
@@ -42,14 +125,21 @@ void printLevels(const RenderReport& r) {
         std::printf("  largest gain reduction: not measured (no 10 ms of input above -60 dBFS)\n");
 }
 
+void printSettings(const RenderReport& r) {
+    std::string line;
+    for (const DisplayedParameter& p : r.parameters)
+        if (p.set)
+            line += (line.empty() ? "" : ", ") + p.name + " " + p.display +
+                    (p.label.empty() ? "" : " " + p.label);
+    if (!line.empty()) std::printf("  set     %s\n", line.c_str());
+}
+
 void printTiming(const RenderReport& r) {
-    double audioSeconds = static_cast<double>(r.frames) / r.sampleRate;
     std::printf("  latency %d samples (%.2f ms), %s\n", r.latency,
                 1000.0 * r.latency / r.sampleRate,
                 r.compensated ? "compensated" : "not compensated");
     std::printf("  time    %.3f s for %s of audio (plug-in %.3f s): %.0fx real time\n", r.seconds,
-                clockTime(audioSeconds).c_str(), r.pluginSeconds,
-                r.seconds > 0 ? audioSeconds / r.seconds : 0.0);
+                clockTime(r.audioSeconds()).c_str(), r.pluginSeconds, r.timesRealTime());
 }
 
 } // namespace
@@ -61,6 +151,7 @@ void printSummary(const RenderReport& r) {
                 static_cast<long long>(r.frames));
     std::printf("  plug-in %s (%s)%s%s\n", r.effectName.c_str(), r.plugin.c_str(),
                 r.program.empty() ? "" : ", program ", r.program.c_str());
+    printSettings(r);
     printLevels(r);
     printTiming(r);
     std::fflush(stdout);

@@ -1,12 +1,14 @@
 // What a render tells the user: a progress bar on a terminal while it runs,
-// and a short summary when it is done.
+// and a short summary when it is done, on the terminal and as JSON.
 #pragma once
 
+#include "tools/tarvexor/channel_effects.h"
 #include "tools/tarvexor/level_meter.h"
 
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tarvexor {
 
@@ -23,10 +25,38 @@ struct RenderReport {
     bool clips = false; // integer output: samples beyond full scale were clipped
     std::int64_t overs = 0;
     SignalLevels in, out;
+    Loudness inLoudness, outLoudness;
     GainReduction gainReduction;
-    double seconds = 0.0;       // the whole render: reading, processing, writing
-    double pluginSeconds = 0.0; // inside the plug-in's process calls
+    std::vector<DisplayedParameter> parameters; // as the render started
+    double seconds = 0.0;                       // the whole render: reading, processing, writing
+    double pluginSeconds = 0.0;                 // inside the plug-in's process calls
+    double audioSeconds() const { return static_cast<double>(frames) / sampleRate; }
+    double timesRealTime() const { return seconds > 0 ? audioSeconds() / seconds : 0.0; }
 };
+
+// The figures the summary compares, for one signal or as the change from
+// input to output: -inf for silence, NaN where there is no number (a gated
+// measurement of a file too short for it, a change from or to silence).
+struct Figures {
+    double peak, rms, truePeak, integrated, range;
+};
+
+struct FigureColumn {
+    const char* title;
+    const char* unit;       // of a signal's figure
+    const char* changeUnit; // of the change
+    const char* key;        // its name in the JSON report
+    const char* changeKey;
+    double Figures::*value;
+};
+
+extern const FigureColumn kFigureColumns[5];
+
+Figures figures(const SignalLevels& levels, const Loudness& loudness);
+Figures change(const Figures& from, const Figures& to);
+
+// Why the loudness figures have no number; empty when they all have one.
+std::string gatingNote(const RenderReport& report);
 
 void printSummary(const RenderReport& report);
 
