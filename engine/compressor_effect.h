@@ -44,6 +44,8 @@ class CompressorEffect : public AudioEffectX {
     // False when the program table or a look-ahead line could not be allocated.
     bool isReady() const { return programs && delayA && delayB && gainDelay; }
 
+    // Rates that are not finite and positive are ignored.
+    void setSampleRate(float rate) override;
     void setParameter(vst::Int32 index, float value) override;
     float getParameter(vst::Int32 index) override;
     void setParameterAutomated(vst::Int32 index, float value) override;
@@ -87,6 +89,7 @@ class CompressorEffect : public AudioEffectX {
     float* delayB = nullptr;
     float* gainDelay = nullptr;
     std::int32_t writePos = 0;
+    int lineLength = kLineCapacity; // slots the last block used
 
     // Metering feed for the editor.
     Extremes extremes = {};
@@ -110,6 +113,7 @@ class CompressorEffect : public AudioEffectX {
     void runLoop(BlockState& b, const float* in, float* out, int frames);
     void runBlock(BlockState& b, const float* in, float* out, int frames);
     void storeBlock(BlockState& b, int frames);
+    void growLine(int length);
 
     void setSwitch(vst::Int32 index, std::int16_t value, CompressorProgram& program);
     void setStepped(vst::Int32 index, float value, CompressorProgram& program);
