@@ -4,7 +4,6 @@
 #include "plugin/text.h"
 
 #include <cfloat>
-
 #include <cstring>
 #include <new>
 
