@@ -45,6 +45,17 @@ constexpr float kStepFloor = 1e-6f;
 constexpr float kRateAfterFloor = 1e-4f;
 constexpr float kDitherScale = 1.194e-7f;
 constexpr float kDitherOffset = 2.2885e-5f;
+// The 512 noise steps k * kDitherScale, computed once in single precision.
+struct NoiseSteps {
+    float step[512];
+};
+constexpr NoiseSteps makeNoiseSteps() {
+    NoiseSteps t{};
+    for (int k = 0; k < 512; ++k)
+        t.step[k] = static_cast<float>(k) * kDitherScale;
+    return t;
+}
+constexpr NoiseSteps kNoiseSteps = makeNoiseSteps();
 constexpr float kShortestRelease = 10.0f; // ms, the Release control's minimum
 constexpr float kRestingGain = 1.0f, kRestingRate = 0.1f, kRestingStep = 0.0f;
 
@@ -227,10 +238,10 @@ template <bool Dither, bool Normalize>
 inline float CompressorEffect::outputStage(BlockState& b, float oA) {
     float dA, dB = 0.0f;
     if (Dither) {
-        int k1 = ditherNoise::draw(b.noise) % 512;
-        dA = static_cast<float>(k1) * kDitherScale + oA * b.gain - kDitherOffset;
-        int k2 = ditherNoise::draw(b.noise) % 512;
-        dB = static_cast<float>(k2) * kDitherScale + oA * b.gain - kDitherOffset;
+        int k1, k2; // path A draws first
+        ditherNoise::drawTwo(b.noise, k1, k2);
+        dA = kNoiseSteps.step[k1 % 512] + oA * b.gain - kDitherOffset;
+        dB = kNoiseSteps.step[k2 % 512] + oA * b.gain - kDitherOffset;
     } else {
         dA = oA * b.gain;
     }
@@ -250,7 +261,8 @@ inline float CompressorEffect::outputStage(BlockState& b, float oA) {
 }
 
 template <bool Dither, bool Normalize, bool Ramp>
-void CompressorEffect::runLoop(BlockState& b, const float* in, float* out, int frames) {
+void CompressorEffect::runLoop(BlockState& block, const float* in, float* out, int frames) {
+    BlockState b = block;
     float* const gains = gainDelay;
     float* const line = delayA;
     const int length = b.length;
@@ -284,13 +296,14 @@ void CompressorEffect::runLoop(BlockState& b, const float* in, float* out, int f
     mergeLow(low, e.inMinA, e.totalGainAtMinA, e.compGainAtMinA);
     mergeHigh(high, e.inMaxB, e.totalGainAtMaxB, e.compGainAtMaxB);
     mergeLow(low, e.inMinB, e.totalGainAtMinB, e.compGainAtMinB);
+    block = b;
 }
 
-// The loop works on a local copy of the block state: the compiler can keep it
+// Each loop works on a local copy of the block state: the compiler can keep it
 // in registers, because the stores to the lines and to the output cannot
-// touch a local. The switches are taken out of the loop.
-void CompressorEffect::runBlock(BlockState& block, const float* in, float* out, int frames) {
-    BlockState b = block;
+// touch a local whose address stays in the loop. The switches are taken out of
+// the loop.
+void CompressorEffect::runBlock(BlockState& b, const float* in, float* out, int frames) {
     const bool ramp = b.length > 1;
     if (b.dither && b.normalize)
         ramp ? runLoop<true, true, true>(b, in, out, frames)
@@ -304,7 +317,6 @@ void CompressorEffect::runBlock(BlockState& block, const float* in, float* out, 
     else
         ramp ? runLoop<false, false, true>(b, in, out, frames)
              : runLoop<false, false, false>(b, in, out, frames);
-    block = b;
 }
 
 void CompressorEffect::storeBlock(BlockState& b, int frames) {
