@@ -76,6 +76,13 @@ void runTarvexor(benchmark::State& state, const std::string& path, Signal s, int
     runEffect(state, fx, s);
 }
 
+void runProgram(benchmark::State& state, const std::string& path, Signal s, int block,
+                int program) {
+    BenchEffect fx(path, block);
+    bench::setUpProgram(fx, program, {});
+    runEffect(state, fx, s);
+}
+
 void runPeer(benchmark::State& state, const std::string& path, Signal s, int block,
              const Settings& settings) {
     BenchEffect fx(path, block);
@@ -135,11 +142,14 @@ std::string comparisonPrefix(Signal s) {
     return "compare/" + bench::signalName(s) + "/block:512/";
 }
 
-// Tarvexor (LookAhead 999, dither off) beside its peers, block 512.
+// Tarvexor ("Init", and "Mastering 2" with dither and Auto Normalize) beside
+// its peers, block 512.
 void addComparison(const Options& o) {
-    const Setting reference{999.0f, false, false};
+    const Setting reference{999.0f, false, false}; // "Init" as stored
     for (Signal s : bench::allSignals()) {
         bench::add(comparisonPrefix(s) + "tarvexor", runTarvexor, o.tarvexor, s, 512, reference);
+        bench::add(comparisonPrefix(s) + "tarvexor_mastering_2", runProgram, o.tarvexor, s, 512,
+                   bench::kMastering2);
         for (const Peer& peer : lspPeers(o))
             bench::add(comparisonPrefix(s) + peer.name, runPeer, peer.path, s, 512, peer.settings);
     }
@@ -163,26 +173,45 @@ void addPlugins(const Options& o) {
     }
 }
 
+// Peer ns over Tarvexor ns; "-" for a figure not measured.
+std::string ratioTo(const bench::Figures& peer, const bench::Figures* own) {
+    if (!own) return "-";
+    char text[16];
+    std::snprintf(text, sizeof(text), "%.2f", peer.nsPerSample / own->nsPerSample);
+    return text;
+}
+
 void printComparison(const bench::TableReporter& table, const Options& o) {
     const auto& figures = table.figures();
+    auto find = [&](const std::string& name) -> const bench::Figures* {
+        auto found = figures.find(name);
+        return found == figures.end() ? nullptr : &found->second;
+    };
     bool header = false;
     for (Signal s : bench::allSignals()) {
-        auto own = figures.find(comparisonPrefix(s) + "tarvexor");
-        if (own == figures.end()) continue;
+        const bench::Figures* init = find(comparisonPrefix(s) + "tarvexor");
+        const bench::Figures* mastering = find(comparisonPrefix(s) + "tarvexor_mastering_2");
+        if (!init && !mastering) continue;
         if (!header) {
-            std::printf("\nComparison at block 512, Tarvexor with LookAhead 999 and dither off "
-                        "(ratio = peer ns / Tarvexor ns):\n");
+            std::printf("\nComparison at block 512, Tarvexor with the programs \"Init\" and "
+                        "\"Mastering 2\" (ratio = peer ns / Tarvexor ns, Init / Mastering 2):\n");
             header = true;
         }
-        std::printf("  %-16s %-20s %8.2f ns/sample %8.0fx real time\n",
-                    bench::signalName(s).c_str(), "Tarvexor", own->second.nsPerSample,
-                    own->second.timesRealTime);
+        std::string signal = bench::signalName(s);
+        const char* name = signal.c_str();
+        for (const auto& [label, own] :
+             {std::pair{"Tarvexor Init", init}, std::pair{"Tarvexor Mastering 2", mastering}}) {
+            if (!own) continue;
+            std::printf("  %-16s %-20s %8.2f ns/sample %8.0fx real time\n", name, label,
+                        own->nsPerSample, own->timesRealTime);
+            name = "";
+        }
         for (const Peer& peer : lspPeers(o)) {
-            auto other = figures.find(comparisonPrefix(s) + peer.name);
-            if (other == figures.end()) continue;
-            std::printf("  %-16s %-20s %8.2f ns/sample  ratio %.2f\n", "", peer.label.c_str(),
-                        other->second.nsPerSample,
-                        other->second.nsPerSample / own->second.nsPerSample);
+            const bench::Figures* other = find(comparisonPrefix(s) + peer.name);
+            if (!other) continue;
+            std::printf("  %-16s %-20s %8.2f ns/sample  ratio %s / %s\n", "", peer.label.c_str(),
+                        other->nsPerSample, ratioTo(*other, init).c_str(),
+                        ratioTo(*other, mastering).c_str());
         }
     }
 }

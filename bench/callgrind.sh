@@ -4,7 +4,8 @@
 # around the processing (the host's block loop included). Builds nothing.
 #
 #   bench/callgrind.sh [tarvexor_count options]
-#       default: --signal=music --block=512 --lookahead=999 --dither=0
+#       without options: the music signal at block 512 with the programs
+#       "Init" (--lookahead=999 --dither=0) and "Mastering 2" (--program=2)
 #   bench/callgrind.sh --all [options]   every signal, and the deep walk
 #   ANNOTATE=1 bench/callgrind.sh ...    also callgrind_annotate by source line
 #                                        (needs a plug-in built with -g)
@@ -54,6 +55,10 @@ if [ "$all" = 1 ]; then
     # ThrComp -36 dB, 30:1, Auto off, Release 10 ms: long look-ahead walks.
     measure "lookahead_worst deep" --signal=lookahead_worst \
         --param=4:72 --param=7:60 --param=10:0 --param=6:10 "$@"
+    measure "music Mastering 2" --signal=music --program=2 "$@"
+elif [ $# -eq 0 ]; then
+    measure "music Init"
+    measure "music Mastering 2" --program=2
 else
     label=$(printf '%s\n' "$@" | sed -n 's/^--signal=//p' | tail -n 1)
     measure "${label:-music}" "$@"

@@ -7,6 +7,10 @@
 //   tarvexor_count [--plugin=PATH] [--signal=music] [--block=512]
 //                  [--lookahead=999] [--dither=0] [--normalize=0] [--passes=4]
 //                  [--param=INDEX:RAW]...
+//   tarvexor_count --program=N [--param=INDEX:RAW]... [--signal=...] [--block=...]
+//
+// Without --program: "Init" with the look-ahead and switches given; with it:
+// program N as stored (the switch and look-ahead options do not apply).
 #include "bench/bench_effect.h"
 #include "bench/signals.h"
 #include "bench/tarvexor_setup.h"
@@ -29,6 +33,7 @@ struct Options {
     std::string signal = "music";
     int block = 512;
     int passes = 4;
+    int program = -1;
     bench::Setting setting{999.0f, false, false};
 };
 
@@ -71,6 +76,7 @@ bool parseOption(const char* arg, Options& o) {
     }
     return takeOption(arg, "--plugin", o.plugin) || takeOption(arg, "--signal", o.signal) ||
            takeCount(arg, "--block", o.block) || takeCount(arg, "--passes", o.passes) ||
+           takeCount(arg, "--program", o.program) ||
            takeSwitch(arg, "--dither", o.setting.dither) ||
            takeSwitch(arg, "--normalize", o.setting.normalize) || takeParam(arg, o.setting.more);
 }
@@ -100,7 +106,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", fx.problem().c_str());
         return 1;
     }
-    bench::setUpTarvexor(fx, o.setting);
+    if (o.program >= 0)
+        bench::setUpProgram(fx, o.program, o.setting.more);
+    else
+        bench::setUpTarvexor(fx, o.setting);
     fx.resume();
     const std::vector<float>& x = bench::signalSamples(signal);
     fx.run(x.data(), x.size()); // settles the state; not counted

@@ -1,8 +1,9 @@
 #include "engine/compressor_effect.h"
 
+#include "engine/dither_noise.h"
 #include "plugin/text.h"
 
-#include <cstdlib>
+#include <cfloat>
 #include <cstring>
 #include <new>
 
@@ -22,7 +23,7 @@ CompressorEffect::CompressorEffect(audioMasterCallback audioMaster)
     gainDelay = new (std::nothrow) float[kLineCapacity];
     if (!isReady()) return;
     resetLines();
-    std::srand(1); // restarts the dither noise of every instance
+    ditherNoise::restart(); // restarts the dither noise of every instance
     setProgram(0);
     constructed = true;
 }
@@ -40,6 +41,10 @@ void CompressorEffect::resetLines() {
         delayB[i] = 0.0f;
         gainDelay[i] = 1.0f;
     }
+}
+
+void CompressorEffect::setSampleRate(float rate) {
+    if (rate > 0.0f && rate <= FLT_MAX) AudioEffectX::setSampleRate(rate);
 }
 
 void CompressorEffect::suspend() {

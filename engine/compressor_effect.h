@@ -59,6 +59,8 @@ class CompressorEffect : public AudioEffectX {
     // False when the program table or a look-ahead line could not be allocated.
     bool isReady() const { return programs && delayA && delayB && gainDelay; }
 
+    // Rates that are not finite and positive are ignored.
+    void setSampleRate(float rate) override;
     void setParameter(vst::Int32 index, float value) override;
     float getParameter(vst::Int32 index) override;
     void setParameterAutomated(vst::Int32 index, float value) override;
@@ -117,6 +119,7 @@ class CompressorEffect : public AudioEffectX {
     float* delayB = nullptr;
     float* gainDelay = nullptr;
     std::int32_t writePos = 0;
+    int lineLength = kLineCapacity; // slots the last block used
 
     // Metering feed: the audio thread accumulates, the UI thread's display
     // tick reads and clears.
@@ -143,6 +146,7 @@ class CompressorEffect : public AudioEffectX {
     void runLoop(BlockState& b, const float* in, float* out, int frames);
     void runBlock(BlockState& b, const float* in, float* out, int frames);
     void storeBlock(BlockState& b, int frames);
+    void growLine(int length);
 
     // Host notices wait until the instance is built; a program change sends one at its end.
     bool constructed = false;

@@ -5,9 +5,15 @@
 #include "engine/numeric.h"
 #include "engine/output_law.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+// Raw values beyond these would overflow a threshold or the output gain: no
+// threshold and no output gain goes above +720 dB.
+constexpr float kLoudestThreshold = -1440.0f;    // half-decibel steps
+constexpr std::int32_t kLoudestOutput = -696000; // thousandths of a decibel below +24 dB
 
 // The raw value that a normalized value of 1 stands for.
 float maximumOf(vst::Int32 index) {
@@ -93,11 +99,11 @@ void CompressorEffect::setStepped(vst::Int32 index, float value, CompressorProgr
     if (isNormalized(value)) value = value * maximumOf(index) + 0.5f;
     switch (index) {
     case kThrComp:
-        thrComp = p.thrComp = numeric::toInt16(value);
+        thrComp = p.thrComp = numeric::toInt16(std::max(value, kLoudestThreshold));
         compThresholdLin = thresholdToLinear(thrComp);
         break;
     case kOutput:
-        output = p.output = numeric::toInt32(value);
+        output = p.output = std::max(numeric::toInt32(value), kLoudestOutput);
         applyOutputGain();
         break;
     case kRelease:
@@ -111,6 +117,7 @@ void CompressorEffect::setStepped(vst::Int32 index, float value, CompressorProgr
         zoom = p.zoom = numeric::toInt32(value);
         break;
     default:
+        value = std::max(value, kLoudestThreshold);
         thrLim = p.thrLim = numeric::toInt16(value);
         limThresholdLin = thresholdToLinear(thrLim);
         if (normalize != 0) relinkOutputToLimiter(value, p);
@@ -121,7 +128,7 @@ void CompressorEffect::setStepped(vst::Int32 index, float value, CompressorProgr
 // Ties the output gain to the limiter threshold so that limited peaks land on
 // the normalize ceiling.
 void CompressorEffect::relinkOutputToLimiter(float x, CompressorProgram& p) {
-    output = p.output = numeric::toInt32(24000.0f - x * 500.0f);
+    output = p.output = std::max(numeric::toInt32(24000.0f - x * 500.0f), kLoudestOutput);
     applyOutputGain();
     outputGain = outputGain * normalizeCeilingFactor(settings.normalizeCeiling);
     output = p.output = outputForGain(outputGain);

@@ -6,12 +6,14 @@
 // the state back.
 #include "engine/compressor_effect.h"
 
+#include "engine/dither_noise.h"
 #include "engine/numeric.h"
 #include "engine/release_law.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
 
 #if defined(__SSE__) || defined(__x86_64__) || defined(_M_X64)
 #include <xmmintrin.h>
@@ -43,6 +45,32 @@ constexpr float kStepFloor = 1e-6f;
 constexpr float kRateAfterFloor = 1e-4f;
 constexpr float kDitherScale = 1.194e-7f;
 constexpr float kDitherOffset = 2.2885e-5f;
+// The 512 noise steps k * kDitherScale, computed once in single precision.
+struct NoiseSteps {
+    float step[512];
+};
+constexpr NoiseSteps makeNoiseSteps() {
+    NoiseSteps t{};
+    for (int k = 0; k < 512; ++k)
+        t.step[k] = static_cast<float>(k) * kDitherScale;
+    return t;
+}
+constexpr NoiseSteps kNoiseSteps = makeNoiseSteps();
+constexpr float kShortestRelease = 10.0f; // ms, the Release control's minimum
+constexpr float kRestingGain = 1.0f, kRestingRate = 0.1f, kRestingStep = 0.0f;
+
+// A gain, rate or step that is not finite and non-negative restarts from its
+// resting value, so that no block can leave the state poisoned.
+inline float restartIfBroken(float v, float resting) {
+    return v >= 0.0f && v <= FLT_MAX ? v : resting;
+}
+
+// Adds a block's samples to the energy count, which stops at its limit.
+inline std::int32_t addCount(std::int32_t count, int frames) {
+    std::int64_t total = static_cast<std::int64_t>(count) + frames;
+    constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::min(total, limit));
+}
 
 // Samples in the look-ahead line: at least one, at most what the lines hold.
 int lookAheadLength(float lookAhead) {
@@ -123,7 +151,7 @@ struct CompressorEffect::BlockState {
     int length;
     float threshold;
     int readPos;
-    std::int32_t releaseLength;
+    std::int32_t releaseLength, shortestRelease;
     float compGain, compRate, compStep;
     float limThreshold, limGain, limRate, limStep;
     float gain;
@@ -135,6 +163,7 @@ struct CompressorEffect::BlockState {
     bool gainLowered = false;
     Extremes extremes;
     float sumA = 0.0f, sumB = 0.0f;
+    std::uint32_t noise;
 
     explicit BlockState(CompressorEffect& fx);
 };
@@ -145,7 +174,9 @@ CompressorEffect::BlockState::BlockState(CompressorEffect& fx)
       compStep(fx.compStep), limThreshold(fx.limThresholdLin), limGain(fx.limGain),
       limRate(fx.limRate), limStep(fx.limStep), gain(fx.outputGain),
       ceiling(normalizeCeilingFactor(fx.settings.normalizeCeiling)), softKnee(fx.soft != 0),
-      dither(fx.dither != 0), normalize(fx.normalize != 0), extremes(fx.extremes) {
+      dither(fx.dither != 0), normalize(fx.normalize != 0), extremes(fx.extremes),
+      noise(ditherNoise::sharedState) {
+    shortestRelease = numeric::toInt32(fx.getSampleRate() / 1000.0f * kShortestRelease);
     autoBase = fx.getSampleRate() / 5;
     autoOffset = autoBase * 0.95f;
     // A ratio below 1:1 compresses like 1:1, and a 1:1 soft knee stays linear.
@@ -165,7 +196,8 @@ inline void CompressorEffect::detectCompression(BlockState& b, float a) {
     if (!(target < b.compGain)) return;
     b.compGain = target;
     if (autoRel == 1.0f) b.releaseLength = numeric::toInt32(b.autoBase / target - b.autoOffset);
-    b.compRate = releaseLaw::compressorRate(a, target, b.releaseLength);
+    b.compRate =
+        releaseLaw::compressorRate(a, target, std::max(b.releaseLength, b.shortestRelease));
 }
 
 // The compressor's increment is taken from the current gain and applied in the
@@ -206,10 +238,10 @@ template <bool Dither, bool Normalize>
 inline float CompressorEffect::outputStage(BlockState& b, float oA) {
     float dA, dB = 0.0f;
     if (Dither) {
-        int k1 = std::rand() % 512;
-        dA = static_cast<float>(k1) * kDitherScale + oA * b.gain - kDitherOffset;
-        int k2 = std::rand() % 512;
-        dB = static_cast<float>(k2) * kDitherScale + oA * b.gain - kDitherOffset;
+        int k1, k2; // path A draws first
+        ditherNoise::drawTwo(b.noise, k1, k2);
+        dA = kNoiseSteps.step[k1 % 512] + oA * b.gain - kDitherOffset;
+        dB = kNoiseSteps.step[k2 % 512] + oA * b.gain - kDitherOffset;
     } else {
         dA = oA * b.gain;
     }
@@ -229,7 +261,8 @@ inline float CompressorEffect::outputStage(BlockState& b, float oA) {
 }
 
 template <bool Dither, bool Normalize, bool Ramp>
-void CompressorEffect::runLoop(BlockState& b, const float* in, float* out, int frames) {
+void CompressorEffect::runLoop(BlockState& block, const float* in, float* out, int frames) {
+    BlockState b = block;
     float* const gains = gainDelay;
     float* const line = delayA;
     const int length = b.length;
@@ -263,13 +296,14 @@ void CompressorEffect::runLoop(BlockState& b, const float* in, float* out, int f
     mergeLow(low, e.inMinA, e.totalGainAtMinA, e.compGainAtMinA);
     mergeHigh(high, e.inMaxB, e.totalGainAtMaxB, e.compGainAtMaxB);
     mergeLow(low, e.inMinB, e.totalGainAtMinB, e.compGainAtMinB);
+    block = b;
 }
 
-// The loop works on a local copy of the block state: the compiler can keep it
+// Each loop works on a local copy of the block state: the compiler can keep it
 // in registers, because the stores to the lines and to the output cannot
-// touch a local. The switches are taken out of the loop.
-void CompressorEffect::runBlock(BlockState& block, const float* in, float* out, int frames) {
-    BlockState b = block;
+// touch a local whose address stays in the loop. The switches are taken out of
+// the loop.
+void CompressorEffect::runBlock(BlockState& b, const float* in, float* out, int frames) {
     const bool ramp = b.length > 1;
     if (b.dither && b.normalize)
         ramp ? runLoop<true, true, true>(b, in, out, frames)
@@ -283,26 +317,27 @@ void CompressorEffect::runBlock(BlockState& block, const float* in, float* out, 
     else
         ramp ? runLoop<false, false, true>(b, in, out, frames)
              : runLoop<false, false, false>(b, in, out, frames);
-    block = b;
 }
 
 void CompressorEffect::storeBlock(BlockState& b, int frames) {
     if (b.compStep < kStepFloor) b.compRate = kRateAfterFloor;
     if (b.limStep < kStepFloor) b.limRate = kRateAfterFloor;
-    compStep = b.compStep;
+    compStep = restartIfBroken(b.compStep, kRestingStep);
     extremes = b.extremes;
-    compRate = b.compRate;
-    compGain = b.compGain;
-    limStep = b.limStep;
-    limRate = b.limRate;
-    limGain = b.limGain;
+    compRate = restartIfBroken(b.compRate, kRestingRate);
+    compGain = restartIfBroken(b.compGain, kRestingGain);
+    limStep = restartIfBroken(b.limStep, kRestingStep);
+    limRate = restartIfBroken(b.limRate, kRestingRate);
+    limGain = restartIfBroken(b.limGain, kRestingGain);
     if (outputRecalc != 0)
         outputRecalc = 0;
     else if (b.gainLowered)
         outputGain = b.gain;
+    if (!std::isfinite(outputGain)) outputGain = kRestingGain;
+    if (b.dither) ditherNoise::sharedState = b.noise;
     sumSquaresA = sumSquaresA + b.sumA;
     sumSquaresB = sumSquaresB + b.sumB;
-    if (frames > 0) sumCount += frames;
+    if (frames > 0) sumCount = addCount(sumCount, frames);
     writePos = b.readPos;
     if (autoRel == 1.0f) releaseSamples = b.releaseLength;
 }
@@ -317,8 +352,24 @@ void CompressorEffect::processReplacing(float** inputs, float** outputs, vst::In
     }
     DenormalGuard guard;
     BlockState block(*this);
+    growLine(block.length);
     if (sampleFrames > 0) runBlock(block, inputs[0], outputs[0], sampleFrames);
     storeBlock(block, sampleFrames);
+}
+
+// Slots that come into use when the line grows still hold what they held when
+// the line was last that long: they start again from silence and unity gain.
+// So does the short line's last slot when the read position is at the start:
+// it has been played already and would be read again before it is written.
+void CompressorEffect::growLine(int length) {
+    if (length > lineLength) {
+        for (int i = writePos == 0 ? lineLength - 1 : lineLength; i < length; ++i) {
+            delayA[i] = 0.0f;
+            delayB[i] = 0.0f;
+            gainDelay[i] = 1.0f;
+        }
+    }
+    lineLength = length;
 }
 
 // The accumulating entry is not offered: it writes silence and changes nothing.

@@ -3,6 +3,7 @@
 // reported latency. The tests compare the plug-in's answers with these.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -92,9 +93,15 @@ inline float unscaled(int index, float value) {
     return scaled + 0.5f;
 }
 
+// Raw values are bounded where a threshold or the output gain would pass +720 dB.
+constexpr float kLoudestThreshold = -1440.0f;
+constexpr std::int32_t kLoudestOutput = -696000;
+
 // The field a stepped parameter ends in, widened to int64.
 inline std::int64_t steppedField(int index, float value) {
     float x = unscaled(index, value);
+    if (index == ThrComp || index == ThrLim) x = std::max(x, kLoudestThreshold);
+    if (index == Output) return std::max(truncated<std::int32_t>(x), kLoudestOutput);
     if (isInt32Field(index)) return truncated<std::int32_t>(x);
     return truncated<std::int16_t>(x);
 }
@@ -182,7 +189,8 @@ inline float linkedGain(std::int32_t output, float ceilingFactor) {
 // The Output field that the normalize link derives from the limiter value x
 // (after the host mapping, before truncation).
 inline std::int32_t linkedOutput(float x, float ceilingFactor = kCeilingFactors[0]) {
-    std::int32_t output = truncated<std::int32_t>(24000.0f - x * 500.0f);
+    x = std::max(x, kLoudestThreshold);
+    std::int32_t output = std::max(truncated<std::int32_t>(24000.0f - x * 500.0f), kLoudestOutput);
     float gain = linkedGain(output, ceilingFactor);
     return truncated<std::int32_t>(24000.0 - 20000.0 * std::log10(static_cast<double>(gain)));
 }

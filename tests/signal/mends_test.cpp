@@ -1,5 +1,6 @@
 // Inputs and settings that would otherwise poison the state or leave the lines:
-// non-finite samples, an over-long look-ahead, zero release, ratios below 1:1.
+// non-finite samples, bad sample rates, raw values far outside the ranges, an
+// over-long or growing look-ahead, a release below 10 ms, ratios below 1:1.
 #include "tests/signal/signal_harness.h"
 
 #include <gtest/gtest.h>
@@ -81,15 +82,55 @@ TEST(LookAheadLimit, ShorteningTheLineMidStreamStaysInside) {
     expectFinite(agreedOutput(s));
 }
 
-TEST(ReleaseZero, CountsAsOneSample) {
-    Script zero = neutralSetting(), one = neutralSetting();
-    zero.param(kThrComp, 20).param(kRatio, 6).param(kRelease, 0);
-    one.param(kThrComp, 20).param(kRatio, 6).rate(1000).param(kRelease, 1.4f).rate(44100);
-    zero.process(loudSine());
-    one.process(loudSine());
+TEST(SampleRate, RatesThatAreNotFiniteAndPositiveAreIgnored) {
+    Script fresh;
+    fresh.process(loudSine()).process(loudSine());
+    std::vector<float> expected = agreedOutput(fresh);
+    for (float rate : {kNaN, kInf, -kInf, 0.0f, -0.0f, -44100.0f}) {
+        Script s;
+        s.rate(rate).process(loudSine()).blockSizeAndRate(512, rate);
+        s.rate(44100).process(loudSine());
+        EXPECT_EQ(agreedOutput(s), expected) << rate;
+    }
+}
+
+TEST(RawExtremes, OutputGainStaysFinite) {
+    struct Case {
+        int index;
+        float value;
+        bool normalize;
+    };
+    const Case cases[] = {{kOutput, -747000, false},
+                          {kOutput, -1e9f, false},
+                          {kThrLim, 1542, true},
+                          {kThrLim, 3e38f, true}};
+    for (const Case& c : cases) {
+        Script s = neutralSetting();
+        s.param(kNormalize, c.normalize).param(c.index, c.value);
+        s.process(silence(100)).process(loudSine());
+        std::vector<float> out = agreedOutput(s);
+        expectFinite(out);
+        EXPECT_EQ(out[99], 0.0f) << c.index << " " << c.value;
+    }
+}
+
+TEST(ReleaseBelowTheControl, CountsAsTenMillisecondsAndNeverRaisesTheGain) {
+    std::vector<float> in = loudSine();
+    Script zero = neutralSetting(), shortest = neutralSetting();
+    zero.param(kThrComp, 20).param(kRatio, 6).param(kRelease, 0).process(in);
+    shortest.param(kThrComp, 20).param(kRatio, 6).param(kRelease, 10).process(in);
     std::vector<float> out = agreedOutput(zero);
-    expectFinite(out);
-    EXPECT_EQ(out, agreedOutput(one));
+    EXPECT_EQ(out, agreedOutput(shortest));
+    for (std::size_t i = 0; i < in.size(); ++i)
+        ASSERT_LE(std::fabs(out[i]), std::fabs(in[i])) << i;
+}
+
+TEST(LookAheadGrowth, SlotsComingIntoUseHoldSilence) {
+    Script s; // "Init": 440 samples, then "User 1": 1 sample, then "Init" again
+    s.process(loudSine()).program(6).process(loudSine()).program(0).process(silence(1000));
+    std::vector<float> out = agreedOutput(s);
+    for (std::size_t i = 6000; i < out.size(); ++i)
+        ASSERT_EQ(out[i], 0.0f) << i - 6000;
 }
 
 TEST(RatioBelowOneToOne, CompressesLikeOneToOne) {

@@ -130,6 +130,9 @@ class SessionGenerator {
     }
 
     float sampleRate() {
+        constexpr float inf = std::numeric_limits<float>::infinity();
+        if (focus.outOfRange && chance(0.2))
+            return pick({std::numeric_limits<float>::quiet_NaN(), inf, -inf, 0.0f, -48000.0f});
         return pick({8000.0f, 11025.0f, 22050.0f, 32000.0f, 44100.0f, 44100.0f, 48000.0f, 88200.0f,
                      96000.0f, 192000.0f, 44100.5f, 1000.0f});
     }

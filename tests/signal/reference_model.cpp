@@ -1,8 +1,8 @@
 #include "tests/signal/reference_model.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
-#include <cstdlib>
 #include <iterator>
 #include <limits>
 #include <xmmintrin.h>
@@ -23,6 +23,23 @@ constexpr float kLimiterDivisor = 152.85052f;
 constexpr float kDitherScale = 1.194e-7f;
 constexpr float kDitherOffset = 2.2885e-5f;
 constexpr float kNormalizeStartGain = 15.849309921264648f;
+// Bounds on raw values that keep thresholds and the output gain finite.
+constexpr float kLowestThresholdSteps = -1440.0f;
+constexpr std::int32_t kLowestOutput = -696000;
+
+// The dither generator, one for the process: state * 214013 + 2531011, the
+// value is bits 16 to 30 of the state.
+std::uint32_t randomState = 1;
+
+int nextRandom() {
+    randomState = randomState * 214013u + 2531011u;
+    return static_cast<int>((randomState >> 16) & 0x7fff);
+}
+
+// Anything but a finite non-negative value goes back to the construction value.
+float sane(float v, float constructionValue) {
+    return std::isfinite(v) && v >= 0.0f ? v : constructionValue;
+}
 
 const Program kPresets[kProgramCount] = {
     {1, 0, 0, 0, 20, 24000, 250, 6, 2, 1.0f, 1.0f, 1, 999.0f, "Init"},
@@ -143,7 +160,7 @@ class FlushDenormals {
 struct Compressor::Block {
     int L;
     float T, TL, G, S;
-    std::int32_t h, R;
+    std::int32_t h, R, Rmin;
     float gc, rc, sc, gl, rl, sl;
     float A, B, Q, K, RL;
     bool soft, normalize, dither, bypass;
@@ -152,7 +169,7 @@ struct Compressor::Block {
 };
 
 Compressor::Compressor() {
-    std::srand(1);
+    randomState = 1;
     std::copy(std::begin(kPresets), std::end(kPresets), programs);
     std::fill(std::begin(state.delayA), std::end(state.delayA), 0.0f);
     std::fill(std::begin(state.delayB), std::end(state.delayB), 0.0f);
@@ -212,11 +229,12 @@ void Compressor::setStepped(int index, float value, Program& record) {
     }
     switch (index) {
     case 4:
-        params.thrComp = record.thrComp = truncate<std::int16_t>(v);
+        params.thrComp = record.thrComp =
+            truncate<std::int16_t>(std::max(v, kLowestThresholdSteps));
         params.compThresholdLin = decibelStepsToLinear(params.thrComp);
         break;
     case 5:
-        params.output = record.output = truncate<std::int32_t>(v);
+        params.output = record.output = std::max(truncate<std::int32_t>(v), kLowestOutput);
         params.outputGain = outputToGain(params.output);
         break;
     case 6:
@@ -230,6 +248,7 @@ void Compressor::setStepped(int index, float value, Program& record) {
         params.zoom = record.zoom = truncate<std::int32_t>(v);
         break;
     default:
+        v = std::max(v, kLowestThresholdSteps);
         params.thrLim = record.thrLim = truncate<std::int16_t>(v);
         params.limThresholdLin = decibelStepsToLinear(params.thrLim);
         if (params.normalize != 0) relinkOutput(v, record);
@@ -247,7 +266,8 @@ void Compressor::setLookAhead(float value, Program& record) {
 
 // Ties the output gain to the limiter threshold under Auto Normalize.
 void Compressor::relinkOutput(float x, Program& record) {
-    params.output = record.output = truncate<std::int32_t>(24000.0f - x * 500.0f);
+    params.output = record.output =
+        std::max(truncate<std::int32_t>(24000.0f - x * 500.0f), kLowestOutput);
     float g = outputToGain(params.output);
     g = g * ceilingFactor(params.normalizeCeiling);
     params.outputGain = g;
@@ -351,10 +371,20 @@ void Compressor::processReplacing(const float* in, float* out, int frames) {
             out[i] = in[i];
         return;
     }
+    if (b.L > state.lineLength) {
+        // A line read from its start would play its last slot again.
+        int from = state.writePos == 0 ? state.lineLength - 1 : state.lineLength;
+        std::fill(state.delayA + from, state.delayA + b.L, 0.0f);
+        std::fill(state.delayB + from, state.delayB + b.L, 0.0f);
+        std::fill(state.gainDelay + from, state.gainDelay + b.L, 1.0f);
+    }
+    state.lineLength = b.L;
     for (int i = 0; i < frames; ++i)
         processSample(b, in[i], out[i]);
     endBlock(b);
-    meter.sumCount += std::max(frames, 0);
+    std::int64_t count = static_cast<std::int64_t>(meter.sumCount) + std::max(frames, 0);
+    meter.sumCount = static_cast<std::int32_t>(
+        std::min<std::int64_t>(count, std::numeric_limits<std::int32_t>::max()));
 }
 
 Compressor::Block Compressor::startBlock() const {
@@ -382,6 +412,7 @@ Compressor::Block Compressor::startBlock() const {
     b.Q = std::max(static_cast<float>(params.ratio) / 2.0f, 1.0f);
     b.K = b.Q == 1.0f ? 0.0f : (b.Q - 1.0f) / (1.0f - b.T);
     b.RL = sampleRate / kLimiterDivisor;
+    b.Rmin = truncate<std::int32_t>(sampleRate / 1000.0f * 10.0f);
     return b;
 }
 
@@ -411,7 +442,7 @@ void Compressor::compressorDetect(Block& b, float a) {
     if (!(gt < b.gc)) return;
     b.gc = gt;
     if (params.autoRel == 1.0f) b.R = truncate<std::int32_t>(b.A / gt - b.B);
-    b.rc = compressorLawRate(a, gt, b.R);
+    b.rc = compressorLawRate(a, gt, std::max(b.R, b.Rmin));
 }
 
 float Compressor::compressorRelease(Block& b, float a) {
@@ -474,9 +505,9 @@ void Compressor::recordExtremes(float x, float gn, float gc) {
 void Compressor::outputStage(Block& b, float oA, float oB, float& output) {
     float dA, dB;
     if (b.dither) {
-        int k1 = std::rand() % 512;
+        int k1 = nextRandom() % 512;
         dA = static_cast<float>(k1) * kDitherScale + oA * b.G - kDitherOffset;
-        int k2 = std::rand() % 512;
+        int k2 = nextRandom() % 512;
         dB = static_cast<float>(k2) * kDitherScale + oB * b.G - kDitherOffset;
     } else {
         dA = oA * b.G;
@@ -499,18 +530,19 @@ void Compressor::outputStage(Block& b, float oA, float oB, float& output) {
 
 void Compressor::endBlock(Block& b) {
     if (b.sc < kStepFloor) b.rc = kRateAfterFloor;
-    state.compStep = b.sc;
-    state.compRate = b.rc;
-    state.compGain = b.gc;
+    state.compStep = sane(b.sc, 0.0f);
+    state.compRate = sane(b.rc, 0.1f);
+    state.compGain = sane(b.gc, 1.0f);
     if (b.sl < kStepFloor) b.rl = kRateAfterFloor;
-    state.limStep = b.sl;
-    state.limRate = b.rl;
-    state.limGain = b.gl;
+    state.limStep = sane(b.sl, 0.0f);
+    state.limRate = sane(b.rl, 0.1f);
+    state.limGain = sane(b.gl, 1.0f);
     if (params.outputRecalc != 0) {
         params.outputRecalc = 0;
     } else if (b.lowered) {
         params.outputGain = b.G;
     }
+    if (!std::isfinite(params.outputGain)) params.outputGain = 1.0f;
     meter.sumSquares[0] += b.sumA;
     meter.sumSquares[1] += b.sumB;
     state.writePos = b.h;

@@ -4,6 +4,7 @@
 // it beside the plug-in and expect bit-identical output.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace model {
@@ -51,6 +52,7 @@ struct Processing {
     float limGain = 1.0f, limRate = 0.1f, limStep = 0.0f;
     float delayA[kLineCapacity], delayB[kLineCapacity], gainDelay[kLineCapacity];
     std::int32_t writePos = 0;
+    int lineLength = kLineCapacity; // slots the last block used
 };
 
 // The feed left for the editor.
@@ -64,7 +66,7 @@ struct Metering {
 
 class Compressor {
   public:
-    // Seeds the C library's generator with 1 and applies program 0.
+    // Restarts the dither generator with 1 and applies program 0.
     Compressor();
 
     void setParameter(int index, float value);
@@ -73,7 +75,10 @@ class Compressor {
     float getParameter(int index) const;
     void setProgram(int index);
     int program() const { return curProgram; }
-    void setSampleRate(float rate) { sampleRate = rate; }
+    // Only finite positive rates are taken.
+    void setSampleRate(float rate) {
+        if (std::isfinite(rate) && rate > 0.0f) sampleRate = rate;
+    }
     void suspend();
     void processReplacing(const float* in, float* out, int frames);
 
