@@ -1,17 +1,24 @@
 #include "plugin/compressor_effect_edit.h"
 
-#ifdef _WIN32
+#if defined(_WIN32)
 #include "editor/win32/compressor_editor.h"
-
-#include <new>
+#elif defined(TARVEXOR_X11_EDITOR)
+#include "editor/x11/compressor_editor.h"
 #endif
 
-// The editor exists where there is a window system to draw it in; without it
-// the instance works with the host's generic controls.
+#include <new>
+
+#if defined(_WIN32) || defined(TARVEXOR_X11_EDITOR)
+#define TARVEXOR_HAS_EDITOR 1
+#endif
+
+// The editor exists where there is a window system to draw it in (Win32, or
+// X11 on Linux); without it the instance works with the host's generic
+// controls.
 CompressorEffectEdit::CompressorEffectEdit(audioMasterCallback audioMaster)
     : CompressorEffect(audioMaster) {
     setUniqueID(vst::fourCC("KvRw"));
-#ifdef _WIN32
+#ifdef TARVEXOR_HAS_EDITOR
     if (isReady()) new (std::nothrow) CompressorEditor(this);
 #endif
 }
@@ -19,7 +26,7 @@ CompressorEffectEdit::CompressorEffectEdit(audioMasterCallback audioMaster)
 // An editor window still open when the host closes the effect goes first,
 // while the effect it draws from is whole.
 CompressorEffectEdit::~CompressorEffectEdit() {
-#ifdef _WIN32
+#ifdef TARVEXOR_HAS_EDITOR
     if (auto* window = static_cast<CompressorEditor*>(editor)) window->takeDownWindow();
 #endif
 }

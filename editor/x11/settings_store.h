@@ -1,0 +1,19 @@
+// Where the display settings are kept between windows and processes.
+#pragma once
+
+#include "engine/display_settings.h"
+
+#include <memory>
+
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+    // Takes every stored value that can be read; the others stay as they are.
+    virtual void read(DisplaySettings& settings) = 0;
+    // Stores all the values; nothing happens when they cannot be written.
+    virtual void save(const DisplaySettings& settings) = 0;
+};
+
+// The store of this build. Without one, nothing is stored: every window opens
+// with the settings the effect holds, its defaults at first.
+std::unique_ptr<SettingsStore> makeSettingsStore();
