@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 wine xvfb xauth fonts-liberation
-  libx11-dev libcairo2-dev libfontconfig-dev libxtst-dev
+  libx11-dev libcairo2-dev libfontconfig-dev libfreetype-dev libxtst-dev
   lsp-plugins-vst
   clang-format valgrind
 )
