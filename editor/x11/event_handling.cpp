@@ -39,7 +39,10 @@ void onEditorEvent(CompressorEditor& editor, XEvent& event) {
         onMouseMove(editor, event.xmotion.state, event.xmotion.x, event.xmotion.y);
         break;
     case LeaveNotify:
-        if (event.xcrossing.mode == NotifyGrab) onGrabLost(editor);
+        // A grab of the pointer took it from the window (a menu, say), or the
+        // window's own grab ended without its release reaching the window.
+        if (event.xcrossing.mode == NotifyGrab || event.xcrossing.mode == NotifyUngrab)
+            onGrabLost(editor);
         break;
     case KeyPress:
         if (XLookupKeysym(&event.xkey, 0) == XK_F1) onHelp(editor);
