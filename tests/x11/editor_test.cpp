@@ -15,6 +15,8 @@ namespace {
 constexpr int kThresholdHandleX = 45, kThresholdHandleY = 66 + 41;
 constexpr int kSoftX = 354 + 22, kSoftY = 118 + 10;
 constexpr int kOutputDisplayX = 398 + 22, kOutputDisplayY = 51 + 6;
+// On the ratio fader's track, below its handle at Ratio 6.
+constexpr int kRatioTrackX = 88, kRatioTrackY = 150;
 
 void playSine(AEffect* effect, host::X11HostWindow& window, float amplitude, int blocks) {
     std::vector<float> in(512), out(512);
@@ -55,6 +57,17 @@ TEST_F(X11EditorTest, DraggingTheThresholdFaderAutomatesIt) {
     EXPECT_EQ(ended.back().index, 4);
 }
 
+TEST_F(X11EditorTest, TheWheelStepsTheFaderUnderThePointer) {
+    openEditor();
+    const std::string before = testhost::parameterDisplay(fx.get(), 7);
+    host->click(4, kRatioTrackX, kRatioTrackY);
+    host->pump(50);
+    EXPECT_NE(testhost::parameterDisplay(fx.get(), 7), before);
+    auto automated = callsOf(fx.get(), audioMasterAutomate);
+    ASSERT_EQ(automated.size(), 1u);
+    EXPECT_EQ(automated[0].index, 7);
+}
+
 TEST_F(X11EditorTest, ClickingASwitchTogglesItsParameterAndFace) {
     openEditor();
     const float soft = fx->getParameter(fx.get(), 0);
@@ -93,8 +106,9 @@ TEST_F(X11EditorTest, MetersAndWaveMoveWithTheAudio) {
 }
 
 // Two instances with editors open: the host closes one effect with its editor
-// still open and destroys the other's window before closing that editor. The
-// other editor and the host's own display connection live on.
+// still open, and destroys the other's window before closing that editor,
+// once with idle calls in between and once without. The other editor and the
+// host's own display connection live on, and the editor opens again.
 TEST_F(X11EditorTest, ClosingTheEffectOrTheParentFirstIsSafe) {
     AEffect* first = testhost::plugin().create(testhost::recordingHost);
     ASSERT_NE(first, nullptr);
@@ -113,12 +127,18 @@ TEST_F(X11EditorTest, ClosingTheEffectOrTheParentFirstIsSafe) {
     dispatch(fx.get(), effEditClose);
     host->forgetEffect();
 
-    host::X11HostWindow again(fx.get());
-    ASSERT_TRUE(again.open());
-    again.pump(200);
-    EXPECT_EQ(again.capture().width, 511) << "a new window opens after all that";
-    again.close();
-    firstHost.reset();
+    auto again = std::make_unique<host::X11HostWindow>(fx.get());
+    ASSERT_TRUE(again->open());
+    again->pump(200);
+    again->destroyParent();
+    dispatch(fx.get(), effEditClose);
+    again->forgetEffect();
+
+    host::X11HostWindow last(fx.get());
+    ASSERT_TRUE(last.open());
+    last.pump(200);
+    EXPECT_EQ(last.capture().width, 511) << "a new window opens after all that";
+    last.close();
 }
 
 TEST_F(X11EditorTest, ASecondOpenWithoutCloseMovesTheEditor) {
