@@ -5,6 +5,8 @@
 #include "editor/x11/editor_events.h"
 #include "editor/x11/x11_dialogs.h"
 
+#include <X11/keysym.h>
+
 std::string EntryBoxes::entryText(int box) {
     EntryField* field = editor.entryField(box);
     return field ? field->text().substr(0, kEntryTextLimit) : std::string();

@@ -5,7 +5,6 @@
 #include "editor/interaction.h"
 
 #include <X11/Xlib.h>
-#include <X11/keysym.h>
 
 class CompressorEditor;
 

@@ -33,6 +33,8 @@ void playSine(AEffect* effect, host::X11HostWindow& window, float amplitude, int
 TEST_F(X11EditorTest, OpensAsA511By283ChildOfTheHostWindow) {
     EXPECT_EQ(fx->flags, 29);
     openEditor();
+    EXPECT_EQ(host->rect().right - host->rect().left, 511);
+    EXPECT_EQ(host->rect().bottom - host->rect().top, 283);
     ASSERT_NE(host->editorWindow(), 0u);
     image::Picture shown = host->capture();
     EXPECT_EQ(shown.width, 511);
