@@ -8,6 +8,7 @@
 
 #include "engine/dither_noise.h"
 #include "engine/gain_ramp.h"
+#include "engine/line_pass.h"
 #include "engine/numeric.h"
 #include "engine/output_stage.h"
 #include "engine/release_law.h"
@@ -198,7 +199,7 @@ template <bool Ramp> inline float CompressorEffect::runSample(BlockState& b, Lin
     float gn = b.limGain * b.compGain;
     gainDelay[w.n] = gn;
     delayA[w.n] = x;
-    if (Ramp) rampLookAhead(gainDelay, w.n, b.length, w.lastGain, gn);
+    if (Ramp) gainRamp::lower(gainDelay, w.n, b.length, w.lastGain, gn);
     w.lastGain = gn;
     return delayA[w.h] * gainDelay[w.h];
 }
@@ -210,20 +211,9 @@ template <bool Ramp> inline float CompressorEffect::runSample(BlockState& b, Lin
 inline int CompressorEffect::passAtRest(BlockState& b, LineWalk& w, const float* x, float* out,
                                         int k, int stop) {
     if (!(b.compGain >= 1.0f && b.limGain >= 1.0f && !(w.lastGain > 1.0f))) return k;
-    float* const gains = gainDelay;
-    float* const line = delayA;
-    const float limit = b.restLimit;
     const int start = k;
     int n = w.n, h = w.h;
-    for (; k < stop; ++k) {
-        float v = x[k];
-        if (std::fabs(v) > limit) break;
-        gains[n] = 1.0f;
-        line[n] = v;
-        out[k] = line[h] * gains[h];
-        n = h;
-        ++h;
-    }
+    k = linePass::run(gainDelay, delayA, x, out, k, stop, n, h, b.restLimit);
     if (k == start) return k;
     b.compGain = 1.0f;
     b.limGain = 1.0f;
