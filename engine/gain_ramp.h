@@ -9,6 +9,7 @@
 // produced four at a time, without waiting for each sum.
 #pragma once
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -46,15 +47,17 @@ inline bool runFrom(float v, float step, Run& run) {
     if (!(v >= FLT_MIN && v <= 1.0e30f && step > 0.0f && step <= 1.0e30f)) return false;
     std::uint32_t bits;
     std::memcpy(&bits, &v, sizeof bits);
-    const int exponent = static_cast<int>(bits >> 23); // v is positive and normal
-    if (exponent < 24) return false;                   // its ulp would be subnormal
-    const double unit = std::ldexp(1.0, exponent - 150);
-    const double q = static_cast<double>(step) / unit;
-    const double whole = std::floor(q);
-    if (q >= 4194304.0 || q - whole == 0.5) return false;
-    run.ulps = static_cast<std::int32_t>(q - whole < 0.5 ? whole : whole + 1.0);
+    const std::uint32_t exponent = bits >> 23; // v is positive and normal
+    if (exponent < 24) return false;           // its ulp would be subnormal
+    const std::uint32_t unitBits = (exponent - 23) << 23;
+    std::memcpy(&run.unit, &unitBits, sizeof unitBits);
+    const double q = static_cast<double>(step) / static_cast<double>(run.unit);
+    if (!(q < 4194304.0)) return false;
+    const auto whole = static_cast<std::int32_t>(q);
+    const double fraction = q - whole;
+    if (fraction == 0.5) return false;
+    run.ulps = fraction < 0.5 ? whole : whole + 1;
     run.first = static_cast<std::int32_t>((bits & 0x7fffffu) | 0x800000u);
-    run.unit = static_cast<float>(unit);
     constexpr std::int32_t kBinadeEnd = 1 << 24;
     run.count = run.ulps == 0 ? INT_MAX : (kBinadeEnd - 1 - run.first) / run.ulps + 1;
     return true;
@@ -71,13 +74,15 @@ inline void lowerPart(float* g, int below, __m128 line) {
 
 // The run four slots at a time; done counts the values stored.
 inline bool lowerRun(float* gains, int& slot, int bottom, const Run& run, int& done) {
+    const int fours =
+        std::min((run.count < INT_MAX - 3 ? run.count : INT_MAX - 3) / 4, (slot - bottom + 1) / 4);
     const __m128i step4 = _mm_set1_epi32(4 * run.ulps);
     const __m128 unit = _mm_set1_ps(run.unit);
     __m128i lanes = _mm_set_epi32(run.first, run.first + run.ulps, run.first + 2 * run.ulps,
                                   run.first + 3 * run.ulps);
-    for (done = 0; run.count - done >= 4 && slot - 3 >= bottom; done += 4, slot -= 4) {
+    for (int i = 0, base = slot - 3; i < fours; ++i, base -= 4) {
+        float* g = gains + base;
         __m128 line = _mm_mul_ps(_mm_cvtepi32_ps(lanes), unit);
-        float* g = gains + slot - 3;
         int below = _mm_movemask_ps(_mm_cmplt_ps(line, _mm_loadu_ps(g)));
         if (below != 0xf) {
             lowerPart(g, below, line);
@@ -86,6 +91,8 @@ inline bool lowerRun(float* gains, int& slot, int bottom, const Run& run, int& d
         _mm_storeu_ps(g, line);
         lanes = _mm_add_epi32(lanes, step4);
     }
+    done = 4 * fours;
+    slot -= done;
     return true;
 }
 #endif
