@@ -43,6 +43,10 @@ enum ParameterIndex : vst::Int32 {
 
 // Largest input and smallest input since the editor last looked, with the
 // gains computed for them; two pairs, declared in this order.
+namespace stretch {
+struct Stretch;
+}
+
 struct Extremes {
     float inMaxA, inMinA, inMaxB, inMinB;
     float totalGainAtMinA, totalGainAtMaxA, totalGainAtMinB, totalGainAtMaxB;
@@ -141,9 +145,14 @@ class CompressorEffect : public AudioEffectX {
     void detectCompression(BlockState& b, float a);
     float releaseCompression(BlockState& b, float a);
     void limit(BlockState& b, float y);
-    template <bool Dither, bool Normalize> float outputStage(BlockState& b, float oA);
-    template <bool Dither, bool Normalize, bool Ramp>
-    void runLoop(BlockState& b, const float* in, float* out, int frames);
+    struct LineWalk;
+    template <bool Ramp> float runSample(BlockState& b, LineWalk& w, float x);
+    int passAtRest(BlockState& b, LineWalk& w, const float* x, float* out, int k, int stop);
+    template <bool Ramp>
+    void runStretch(BlockState& block, LineWalk& walk, const stretch::Stretch& s, float* out, int k,
+                    int end);
+    template <bool Ramp> void runLoop(BlockState& b, const float* in, float* out, int frames);
+    void finishOutput(BlockState& b, float* io, int count);
     void runBlock(BlockState& b, const float* in, float* out, int frames);
     void storeBlock(BlockState& b, int frames);
     void growLine(int length);

@@ -7,8 +7,12 @@
 #include "engine/compressor_effect.h"
 
 #include "engine/dither_noise.h"
+#include "engine/gain_ramp.h"
+#include "engine/line_pass.h"
 #include "engine/numeric.h"
+#include "engine/output_stage.h"
 #include "engine/release_law.h"
+#include "engine/stretch_input.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -43,19 +47,6 @@ constexpr float kLookAheadDivisor = 2.266f;
 constexpr float kLimiterReleaseDivisor = 152.85052f;
 constexpr float kStepFloor = 1e-6f;
 constexpr float kRateAfterFloor = 1e-4f;
-constexpr float kDitherScale = 1.194e-7f;
-constexpr float kDitherOffset = 2.2885e-5f;
-// The 512 noise steps k * kDitherScale, computed once in single precision.
-struct NoiseSteps {
-    float step[512];
-};
-constexpr NoiseSteps makeNoiseSteps() {
-    NoiseSteps t{};
-    for (int k = 0; k < 512; ++k)
-        t.step[k] = static_cast<float>(k) * kDitherScale;
-    return t;
-}
-constexpr NoiseSteps kNoiseSteps = makeNoiseSteps();
 constexpr float kShortestRelease = 10.0f; // ms, the Release control's minimum
 constexpr float kRestingGain = 1.0f, kRestingRate = 0.1f, kRestingStep = 0.0f;
 
@@ -95,53 +86,12 @@ inline void mergeLow(const Peak& p, float& x, float& total, float& comp) {
     if (p.x < x) x = p.x, total = p.total, comp = p.comp;
 }
 
-// (h + L - 1) mod L and (h + 1) mod L without a division; only a read
-// position left at or beyond a shortened line takes the division.
+// (h + L - 1) mod L without a division; only a read position left at or
+// beyond a shortened line takes the division.
 inline int newestSlot(int h, int length) {
     if (h == 0) return length - 1;
     if (h <= length) return h - 1;
     return (h + length - 1) % length;
-}
-
-inline int nextSlot(int h, int length) {
-    int next = h + 1;
-    if (next < length) return next;
-    if (next == length) return 0;
-    return next % length;
-}
-
-// Moves the read position on; the newest slot of the next sample is the
-// current read position unless that lay beyond a shortened line.
-inline void advance(int& n, int& h, int length) {
-    int next = h + 1;
-    if (next <= length) {
-        n = h;
-        h = next < length ? next : 0;
-        return;
-    }
-    h = next % length;
-    n = newestSlot(h, length);
-}
-
-// Lowers the older gains still in the line to a straight line from 1.0 at the
-// read position down to the new gain at slot n; never raises one, and stops at
-// the first slot already at or below the line. The walk goes from n - 1 back
-// to 0 and on from L - 1 down to n + 1: L - 1 slots at most. previous is the
-// gain at slot n - 1, which the previous sample wrote.
-inline void rampLookAhead(float* gains, int n, int length, float previous, float newest) {
-    if (!(previous > newest)) return;
-    float step = (1.0f - newest) / static_cast<float>(length - 1);
-    float v = newest + step;
-    for (int slot = n - 1; slot >= 0; --slot) {
-        if (!(v < gains[slot])) return;
-        gains[slot] = v;
-        v = v + step;
-    }
-    for (int slot = length - 1; slot > n; --slot) {
-        if (!(v < gains[slot])) return;
-        gains[slot] = v;
-        v = v + step;
-    }
 }
 
 } // namespace
@@ -154,16 +104,14 @@ struct CompressorEffect::BlockState {
     std::int32_t releaseLength, shortestRelease;
     float compGain, compRate, compStep;
     float limThreshold, limGain, limRate, limStep;
-    float gain;
-    float ceiling;
     float autoBase, autoOffset;
     float ratio, kneeCoefficient;
     float limRelease;
+    float restLimit; // at or below it neither compressor nor limiter triggers
     bool softKnee, dither, normalize;
-    bool gainLowered = false;
+    bool clamp;
     Extremes extremes;
-    float sumA = 0.0f, sumB = 0.0f;
-    std::uint32_t noise;
+    outputStage::State output;
 
     explicit BlockState(CompressorEffect& fx);
 };
@@ -172,10 +120,12 @@ CompressorEffect::BlockState::BlockState(CompressorEffect& fx)
     : length(lookAheadLength(fx.lookAhead)), threshold(fx.compThresholdLin), readPos(fx.writePos),
       releaseLength(fx.releaseSamples), compGain(fx.compGain), compRate(fx.compRate),
       compStep(fx.compStep), limThreshold(fx.limThresholdLin), limGain(fx.limGain),
-      limRate(fx.limRate), limStep(fx.limStep), gain(fx.outputGain),
-      ceiling(normalizeCeilingFactor(fx.settings.normalizeCeiling)), softKnee(fx.soft != 0),
-      dither(fx.dither != 0), normalize(fx.normalize != 0), extremes(fx.extremes),
-      noise(ditherNoise::sharedState) {
+      limRate(fx.limRate), limStep(fx.limStep), softKnee(fx.soft != 0), dither(fx.dither != 0),
+      normalize(fx.normalize != 0), clamp(normalize || fx.outputRecalc != 0),
+      extremes(fx.extremes) {
+    output.gain = fx.outputGain;
+    output.ceiling = normalizeCeilingFactor(fx.settings.normalizeCeiling);
+    output.noise = ditherNoise::sharedState;
     shortestRelease = numeric::toInt32(fx.getSampleRate() / 1000.0f * kShortestRelease);
     autoBase = fx.getSampleRate() / 5;
     autoOffset = autoBase * 0.95f;
@@ -184,6 +134,8 @@ CompressorEffect::BlockState::BlockState(CompressorEffect& fx)
     if (ratio < 1.0f) ratio = 1.0f;
     kneeCoefficient = ratio > 1.0f ? (ratio - 1) / (1 - threshold) : 0.0f;
     limRelease = fx.getSampleRate() / kLimiterReleaseDivisor;
+    restLimit = std::fmin(threshold, limThreshold);
+    if (std::isnan(threshold) || std::isnan(limThreshold)) restLimit = -INFINITY;
 }
 
 // Compressor detection on the peak level a: instant attack to a deeper target,
@@ -231,66 +183,109 @@ inline void CompressorEffect::limit(BlockState& b, float y) {
     b.limStep = b.limRate - releaseLaw::kDecay * b.limGain;
 }
 
-// Output gain, dither and the Auto Normalize clamp; returns path A's sample.
-// Both lines hold the same samples, so path B's delayed sample is path A's;
-// without dither its output and energy are path A's too.
-template <bool Dither, bool Normalize>
-inline float CompressorEffect::outputStage(BlockState& b, float oA) {
-    float dA, dB = 0.0f;
-    if (Dither) {
-        int k1, k2; // path A draws first
-        ditherNoise::drawTwo(b.noise, k1, k2);
-        dA = kNoiseSteps.step[k1 % 512] + oA * b.gain - kDitherOffset;
-        dB = kNoiseSteps.step[k2 % 512] + oA * b.gain - kDitherOffset;
-    } else {
-        dA = oA * b.gain;
-    }
-    if (Normalize || outputRecalc != 0) {
-        float peak = std::fabs(oA) * b.gain;
-        if (peak > b.ceiling) {
-            float f = b.ceiling / peak;
-            b.gain = b.gain * f;
-            dA = dA * f;
-            dB = dB * f;
-            b.gainLowered = true;
-        }
-    }
-    b.sumA = b.sumA + dA * dA;
-    if (Dither) b.sumB = b.sumB + dB * dB;
-    return dA;
+// Where the line is read and written, and the gain the last sample wrote.
+struct CompressorEffect::LineWalk {
+    int h, n;
+    float lastGain;
+};
+
+// One sample x: writes slot n, reads slot h; returns the delayed sample with
+// its gain.
+template <bool Ramp> inline float CompressorEffect::runSample(BlockState& b, LineWalk& w, float x) {
+    float a = std::fabs(x);
+    detectCompression(b, a);
+    float y = releaseCompression(b, a);
+    limit(b, y);
+    float gn = b.limGain * b.compGain;
+    gainDelay[w.n] = gn;
+    delayA[w.n] = x;
+    if (Ramp) gainRamp::lower(gainDelay, w.n, b.length, w.lastGain, gn);
+    w.lastGain = gn;
+    return delayA[w.h] * gainDelay[w.h];
 }
 
-template <bool Dither, bool Normalize, bool Ramp>
+// While both gains rest at unity and the input stays at or below both
+// thresholds, nothing triggers, nothing is released and the gain written is
+// 1: the samples only pass through the line. Returns the first sample from k
+// on that needs the gain computer.
+inline int CompressorEffect::passAtRest(BlockState& b, LineWalk& w, const float* x, float* out,
+                                        int k, int stop) {
+    if (!(b.compGain >= 1.0f && b.limGain >= 1.0f && !(w.lastGain > 1.0f))) return k;
+    const int start = k;
+    int n = w.n, h = w.h;
+    k = linePass::run(gainDelay, delayA, x, out, k, stop, n, h, b.restLimit);
+    if (k == start) return k;
+    b.compGain = 1.0f;
+    b.limGain = 1.0f;
+    w = {h, n, 1.0f};
+    return k;
+}
+
+// Samples k to end - 1 of a stretch. The read position wraps at the line's
+// end; a read position beyond a shortened line wraps after its one read. The
+// loop works on local copies of the state, which the compiler keeps in
+// registers: the stores to the lines and the output cannot touch them.
+template <bool Ramp>
+void CompressorEffect::runStretch(BlockState& block, LineWalk& walk, const stretch::Stretch& s,
+                                  float* out, int k, int end) {
+    BlockState b = block;
+    LineWalk w = walk;
+    const int length = b.length;
+    while (k < end) {
+        if (w.h >= length) {
+            out[k] = runSample<Ramp>(b, w, s.x[k]);
+            w.h = (w.h + 1) % length;
+            w.n = newestSlot(w.h, length);
+            ++k;
+            continue;
+        }
+        const int stop = std::min(end, k + (length - w.h));
+        while (k < stop) {
+            k = passAtRest(b, w, s.x, out, k, stop);
+            if (k == stop) break;
+            out[k] = runSample<Ramp>(b, w, s.x[k]);
+            w.n = w.h;
+            ++w.h;
+            ++k;
+        }
+        if (w.h == length) w.h = 0;
+    }
+    block = b;
+    walk = w;
+}
+
+// The block goes in stretches: the input is taken, the gain computer and the
+// line produce the delayed samples with their gains, and the output stage
+// finishes them. The samples of the block's highest and lowest input split a
+// stretch, so that the gains of those samples are taken as they are computed.
+template <bool Ramp>
 void CompressorEffect::runLoop(BlockState& block, const float* in, float* out, int frames) {
     BlockState b = block;
-    float* const gains = gainDelay;
-    float* const line = delayA;
-    const int length = b.length;
-    int h = b.readPos;
+    LineWalk w{b.readPos, newestSlot(b.readPos, b.length), 0.0f};
     // After the first sample the newest slot is the previous read position.
-    int n = newestSlot(h, length);
-    float lastGain = gains[newestSlot(n, length)];
+    w.lastGain = gainDelay[newestSlot(w.n, b.length)];
     Peak high{-INFINITY, 0.0f, 0.0f}, low{INFINITY, 0.0f, 0.0f};
-    for (int i = 0; i < frames; ++i) {
-        float x = in[i];
-        float a = std::fabs(x);
-        if (!(a <= FLT_MAX)) x = 0.0f, a = 0.0f; // NaN and infinities count as silence
-        detectCompression(b, a);
-        float y = releaseCompression(b, a);
-        limit(b, y);
-        float gn = b.limGain * b.compGain;
-        gains[n] = gn;
-        line[n] = x;
-        if (Ramp) rampLookAhead(gains, n, length, lastGain, gn);
-        lastGain = gn;
-        float oA = line[h] * gains[h];
-        if (x > high.x) high = {x, gn, b.compGain};
-        if (x < low.x) low = {x, gn, b.compGain};
-        out[i] = outputStage<Dither, Normalize>(b, oA);
-        advance(n, h, length);
+    stretch::Stretch s;
+    for (int start = 0; start < frames; start += stretch::kSamples) {
+        const int count = std::min(frames - start, stretch::kSamples);
+        stretch::takeInput(s, in + start, count);
+        const int highAt = s.highest > high.x ? stretch::firstAt(s, count, s.highest) : -1;
+        const int lowAt = s.lowest < low.x ? stretch::firstAt(s, count, s.lowest) : -1;
+        const int first = std::min(highAt < 0 ? count : highAt, lowAt < 0 ? count : lowAt);
+        const int second = std::max(highAt, lowAt);
+        int k = 0;
+        for (int mark : {first, second}) {
+            if (mark < k || mark >= count) continue;
+            runStretch<Ramp>(b, w, s, out + start, k, mark + 1);
+            k = mark + 1;
+            if (mark == highAt) high = {s.x[mark], w.lastGain, b.compGain};
+            if (mark == lowAt) low = {s.x[mark], w.lastGain, b.compGain};
+        }
+        runStretch<Ramp>(b, w, s, out + start, k, count);
+        finishOutput(b, out + start, count);
     }
-    b.readPos = h;
-    if (!Dither) b.sumB = b.sumA;
+    b.readPos = w.h;
+    if (!b.dither) b.output.sumB = b.output.sumA;
     Extremes& e = b.extremes;
     mergeHigh(high, e.inMaxA, e.totalGainAtMaxA, e.compGainAtMaxA);
     mergeLow(low, e.inMinA, e.totalGainAtMinA, e.compGainAtMinA);
@@ -299,24 +294,20 @@ void CompressorEffect::runLoop(BlockState& block, const float* in, float* out, i
     block = b;
 }
 
-// Each loop works on a local copy of the block state: the compiler can keep it
-// in registers, because the stores to the lines and to the output cannot
-// touch a local whose address stays in the loop. The switches are taken out of
-// the loop.
-void CompressorEffect::runBlock(BlockState& b, const float* in, float* out, int frames) {
-    const bool ramp = b.length > 1;
-    if (b.dither && b.normalize)
-        ramp ? runLoop<true, true, true>(b, in, out, frames)
-             : runLoop<true, true, false>(b, in, out, frames);
-    else if (b.dither)
-        ramp ? runLoop<true, false, true>(b, in, out, frames)
-             : runLoop<true, false, false>(b, in, out, frames);
-    else if (b.normalize)
-        ramp ? runLoop<false, true, true>(b, in, out, frames)
-             : runLoop<false, true, false>(b, in, out, frames);
+void CompressorEffect::finishOutput(BlockState& b, float* io, int count) {
+    if (b.dither)
+        b.clamp ? outputStage::run<true, true>(b.output, io, count)
+                : outputStage::run<true, false>(b.output, io, count);
     else
-        ramp ? runLoop<false, false, true>(b, in, out, frames)
-             : runLoop<false, false, false>(b, in, out, frames);
+        b.clamp ? outputStage::run<false, true>(b.output, io, count)
+                : outputStage::run<false, false>(b.output, io, count);
+}
+
+void CompressorEffect::runBlock(BlockState& b, const float* in, float* out, int frames) {
+    if (b.length > 1)
+        runLoop<true>(b, in, out, frames);
+    else
+        runLoop<false>(b, in, out, frames);
 }
 
 void CompressorEffect::storeBlock(BlockState& b, int frames) {
@@ -331,12 +322,12 @@ void CompressorEffect::storeBlock(BlockState& b, int frames) {
     limGain = restartIfBroken(b.limGain, kRestingGain);
     if (outputRecalc != 0)
         outputRecalc = 0;
-    else if (b.gainLowered)
-        outputGain = b.gain;
+    else if (b.output.gainLowered)
+        outputGain = b.output.gain;
     if (!std::isfinite(outputGain)) outputGain = kRestingGain;
-    if (b.dither) ditherNoise::sharedState = b.noise;
-    sumSquaresA = sumSquaresA + b.sumA;
-    sumSquaresB = sumSquaresB + b.sumB;
+    if (b.dither) ditherNoise::sharedState = b.output.noise;
+    sumSquaresA = sumSquaresA + b.output.sumA;
+    sumSquaresB = sumSquaresB + b.output.sumB;
     if (frames > 0) sumCount = addCount(sumCount, frames);
     writePos = b.readPos;
     if (autoRel == 1.0f) releaseSamples = b.releaseLength;

@@ -37,7 +37,7 @@ TEST(LongRender, StoppedHalfWayLeavesNothingBehind) {
     writeText(dir / "out.wav", "precious");
     int pid = startTarvexor(args);
     // Wait for the temporary file to appear, then stop the program.
-    for (int i = 0; i < 500 && dir.names().size() < 3; ++i)
+    for (int i = 0; i < 2000 && dir.names().size() < 3; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     ASSERT_EQ(dir.names().size(), 3u) << "no temporary file seen";
     kill(pid, SIGTERM);
