@@ -93,7 +93,7 @@ void activate(Display* display, Window window) {
 HelpWindow::HelpWindow(Display* d) : display(d) {}
 
 HelpWindow::~HelpWindow() {
-    destroy();
+    close();
 }
 
 bool HelpWindow::open(Window owner) {
@@ -112,7 +112,7 @@ bool HelpWindow::open(Window owner) {
     return true;
 }
 
-void HelpWindow::destroy() {
+void HelpWindow::close() {
     if (help == None) return;
     XDestroyWindow(display, help);
     XFlush(display);
@@ -179,7 +179,7 @@ void HelpWindow::handle(const XEvent& e) {
     } else if (e.type == ButtonRelease && e.xbutton.button == Button1) {
         dragging = false;
     } else if (dialog::isCloseRequest(display, e)) {
-        destroy();
+        close();
     } else if (e.type == DestroyNotify && e.xdestroywindow.window == help) {
         help = None;
     }

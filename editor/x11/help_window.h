@@ -16,6 +16,9 @@ class HelpWindow {
     // Shows the manual over the top-level window that holds owner. true when
     // a window was created; an open one is raised and keeps its place (false).
     bool open(Window owner);
+    // Takes the window down, as when its owner goes; the next open makes a
+    // new one.
+    void close();
     bool isOpen() const { return help != None; }
     // The open window, or None.
     Window window() const { return help; }
@@ -28,7 +31,6 @@ class HelpWindow {
     void paint() const;
     void press(int x, int y, unsigned button);
     void scrollBy(int delta);
-    void destroy();
 
     Display* display;
     Window help = None;

@@ -87,3 +87,24 @@ TEST_F(HelpWindowTest, ArrowsAndTroughStepByALineAndByAPage) {
         EXPECT_EQ(settleAt(c.lineAfter), c.lineAfter) << c.y;
     }
 }
+
+TEST_F(HelpWindowTest, OpeningAgainKeepsTheOneWindowAndAClosedOneComesBackAtTheTop) {
+    const Window first = help->window();
+    pointAt(100, 100);
+    wheel(Button5, 2);
+    settleAt(2 * help::kWheelLines);
+    EXPECT_FALSE(help->open(owner));
+    EXPECT_EQ(help->window(), first);
+    EXPECT_EQ(help->topLine(), 2 * help::kWheelLines);
+
+    XEvent close = {};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = first;
+    close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, first, False, NoEventMask, &close);
+    ASSERT_TRUE(pumpUntil(route(), [&] { return !help->isOpen(); }));
+    EXPECT_TRUE(help->open(owner));
+    EXPECT_EQ(help->topLine(), 0);
+}
