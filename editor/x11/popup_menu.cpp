@@ -18,7 +18,7 @@ int heightOf(const menu::Item& item) {
 }
 
 // The widest text decides the width of a level.
-int paneWidth(Display* display, const menu::ItemList& items) {
+int paneWidth(const menu::ItemList& items) {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
     cairo_t* cr = cairo_create(s);
     dialog::selectPageFont(cr);
@@ -28,7 +28,6 @@ int paneWidth(Display* display, const menu::ItemList& items) {
             widest = std::max(widest, dialog::textWidth(cr, items.items[i].text));
     cairo_destroy(cr);
     cairo_surface_destroy(s);
-    (void)display;
     return std::max(kMinWidth,
                     2 * kInset + kCheckColumn + static_cast<int>(widest) + 1 + kArrowColumn);
 }
@@ -105,7 +104,7 @@ void PopupMenu::open(int rootX, int rootY) {
 }
 
 void PopupMenu::openPane(const menu::ItemList& list, int rootX, int rootY) {
-    Pane pane{&list, None, {rootX, rootY, paneWidth(display, list), 2 * kInset}, {}, -1};
+    Pane pane{&list, None, {rootX, rootY, paneWidth(list), 2 * kInset}, {}, -1};
     for (int i = 0; i < list.count; ++i) {
         const int h = heightOf(list.items[i]);
         pane.itemRects.push_back(
@@ -222,6 +221,48 @@ void PopupMenu::choose(int command) {
     if (callback) callback(command);
 }
 
+// Moves the highlight of a level to its next item that is no separator,
+// round past either end.
+void PopupMenu::step(int depth, int direction) {
+    Pane& pane = panes[static_cast<size_t>(depth)];
+    const int n = pane.items->count;
+    int i = pane.highlighted < 0 ? (direction > 0 ? -1 : 0) : pane.highlighted;
+    for (int tries = 0; tries < n; ++tries) {
+        i = (i + direction + n) % n;
+        if (!menu::isSeparator(pane.items->items[i])) break;
+    }
+    pane.highlighted = i;
+    paint(pane);
+}
+
+// The keys of a plain menu, on its last open level: Up and Down move the
+// highlight, Right and Enter open a submenu, Left closes one, Enter chooses.
+void PopupMenu::key(unsigned long keysym) {
+    if (keysym == XK_Escape) {
+        close();
+        return;
+    }
+    const int depth = static_cast<int>(panes.size()) - 1;
+    if (keysym == XK_Down || keysym == XK_Up) {
+        step(depth, keysym == XK_Down ? 1 : -1);
+        return;
+    }
+    if (keysym == XK_Left) {
+        if (depth > 0) closePanesAfter(depth - 1);
+        return;
+    }
+    const int index = panes.back().highlighted;
+    const bool enter = keysym == XK_Return || keysym == XK_KP_Enter;
+    if (index < 0 || !(enter || keysym == XK_Right)) return;
+    const menu::Item& item = panes.back().items->items[index];
+    if (menu::hasSubmenu(item)) {
+        openSubmenu(depth, index);
+        step(depth + 1, 1);
+    } else if (enter) {
+        choose(item.command);
+    }
+}
+
 void PopupMenu::handle(const XEvent& e) {
     if (panes.empty()) return;
     switch (e.type) {
@@ -239,7 +280,7 @@ void PopupMenu::handle(const XEvent& e) {
         if (e.xbutton.button <= Button3) release(e.xbutton.x_root, e.xbutton.y_root);
         break;
     case KeyPress:
-        if (dialog::keyOf(e) == XK_Escape) close();
+        key(dialog::keyOf(e));
         break;
     default:
         break;

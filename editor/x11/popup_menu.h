@@ -1,7 +1,8 @@
 // A context menu of the editor's own drawing: an override-redirect window per
 // open level, submenus cascading to the side of their item as the Windows
 // menu does. Open, it holds the pointer and the keyboard; it closes after a
-// choice, on Escape and on a click outside it.
+// choice, on Escape and on a click outside it. The arrow keys and Enter work
+// as in a plain menu.
 #pragma once
 
 #include "editor/menu_items.h"
@@ -65,6 +66,8 @@ class PopupMenu {
     void press(int rootX, int rootY);
     void release(int rootX, int rootY);
     void choose(int command);
+    void step(int depth, int direction);
+    void key(unsigned long keysym);
 
     Display* display;
     const menu::ItemList& items;

@@ -80,3 +80,13 @@ TEST_F(PopupMenuTest, EscapeClosesWithoutAChoice) {
     pumpFor(toMenu(), 50);
     EXPECT_TRUE(chosen.empty());
 }
+
+TEST_F(PopupMenuTest, ArrowKeysAndEnterChooseInASubmenu) {
+    menu->open(100, 100);
+    ASSERT_TRUE(waitShown(toMenu(), menu->window()));
+    const unsigned long keys[] = {XK_Down, XK_Down, XK_Down, XK_Right, XK_Down, XK_Return};
+    for (unsigned long k : keys)
+        key(k); // down to "WaveDisplay zoom", into it, down to "0.5x - 10x"
+    ASSERT_TRUE(pumpUntil(toMenu(), [&] { return !chosen.empty(); }));
+    EXPECT_EQ(chosen, std::vector<int>{menu::kZoomRange10});
+}
