@@ -96,10 +96,20 @@ void PopupMenu::open(int rootX, int rootY) {
     close();
     armed = false;
     openPane(items, rootX, rootY);
-    Window grab = panes.front().window;
+    grab();
+}
+
+// Another client may hold the pointer for a moment (a host's own menu, a
+// drag): the grab is tried again with every event until it holds.
+void PopupMenu::grab() {
+    Window first = panes.front().window;
     const unsigned mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
-    XGrabPointer(display, grab, False, mask, GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
-    XGrabKeyboard(display, grab, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+    if (!pointerGrabbed)
+        pointerGrabbed = XGrabPointer(display, first, False, mask, GrabModeAsync, GrabModeAsync,
+                                      None, None, CurrentTime) == GrabSuccess;
+    if (!keyboardGrabbed)
+        keyboardGrabbed = XGrabKeyboard(display, first, False, GrabModeAsync, GrabModeAsync,
+                                        CurrentTime) == GrabSuccess;
     XFlush(display);
 }
 
@@ -119,8 +129,9 @@ void PopupMenu::openPane(const menu::ItemList& list, int rootX, int rootY) {
 
 void PopupMenu::close() {
     if (panes.empty()) return;
-    XUngrabPointer(display, CurrentTime);
-    XUngrabKeyboard(display, CurrentTime);
+    if (pointerGrabbed) XUngrabPointer(display, CurrentTime);
+    if (keyboardGrabbed) XUngrabKeyboard(display, CurrentTime);
+    pointerGrabbed = keyboardGrabbed = false;
     closePanesAfter(-1);
     XFlush(display);
 }
@@ -265,6 +276,7 @@ void PopupMenu::key(unsigned long keysym) {
 
 void PopupMenu::handle(const XEvent& e) {
     if (panes.empty()) return;
+    if (!pointerGrabbed || !keyboardGrabbed) grab();
     switch (e.type) {
     case Expose:
         for (const Pane& p : panes)

@@ -57,6 +57,7 @@ class PopupMenu {
         int highlighted = -1;
     };
 
+    void grab();
     void openPane(const menu::ItemList& items, int rootX, int rootY);
     void closePanesAfter(int depth);
     void paint(const Pane& pane) const;
@@ -77,4 +78,5 @@ class PopupMenu {
     // A release chooses only after the pointer moved or a button went down
     // in the menu, so the release of the click that opened it does not.
     bool armed = false;
+    bool pointerGrabbed = false, keyboardGrabbed = false;
 };

@@ -85,8 +85,13 @@ std::string configHome() {
     return home && home[0] ? std::string(home) + "/.config" : std::string();
 }
 
-bool makeDirectory(const std::string& path) {
-    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+// The folder and every folder above it that is missing.
+bool makeDirectories(const std::string& path) {
+    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (slash == std::string::npos) return true;
+    }
 }
 
 bool writeAll(int fd, const std::string& text) {
@@ -156,7 +161,7 @@ void saveDisplaySettings(const DisplaySettings& settings) {
     std::string home = configHome();
     if (home.empty()) return;
     std::string dir = home + "/" + kVendorDir;
-    if (!makeDirectory(home) || !makeDirectory(dir)) return;
+    if (!makeDirectories(dir)) return;
     std::string temp = dir + "/." + kFileName + ".XXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
@@ -46,7 +47,7 @@ class MenuActions : public ::testing::Test {
         home = dir;
         setenv("XDG_CONFIG_HOME", dir, 1);
     }
-    void TearDown() override { std::system(("rm -rf " + home).c_str()); }
+    void TearDown() override { std::filesystem::remove_all(home); }
     bool stored() const { return access(settingsFilePath().c_str(), F_OK) == 0; }
     DisplaySettings storedSettings() const {
         DisplaySettings s;

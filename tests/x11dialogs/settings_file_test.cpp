@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <unistd.h>
@@ -36,10 +37,11 @@ class SettingsFile : public ::testing::Test {
     void SetUp() override {
         char dir[] = "/tmp/tarvexor-settings-XXXXXX";
         ASSERT_NE(mkdtemp(dir), nullptr);
-        home = dir;
-        setenv("XDG_CONFIG_HOME", dir, 1);
+        top = dir;
+        home = top + "/not/yet"; // made with the file
+        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
     }
-    void TearDown() override { std::system(("rm -rf " + home).c_str()); }
+    void TearDown() override { std::filesystem::remove_all(top); }
     // The names in the folder of the settings file.
     std::vector<std::string> folder() const {
         std::vector<std::string> names;
@@ -51,7 +53,7 @@ class SettingsFile : public ::testing::Test {
         }
         return names;
     }
-    std::string home;
+    std::string top, home;
 };
 
 } // namespace
