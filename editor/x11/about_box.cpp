@@ -37,6 +37,7 @@ void drawLines(cairo_t* cr, double x, double y, const char* text) {
 AboutBox::AboutBox(Display* d, Window owner, Closed whenClosed)
     : display(d), box(dialog::createTopLevel(d, owner, kWidth, kHeight, about::kTitle)),
       closed(std::move(whenClosed)) {
+    dialog::centreOver(display, box, owner);
     XMapRaised(display, box);
     XFlush(display);
 }

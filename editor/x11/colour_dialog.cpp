@@ -62,6 +62,7 @@ ColourDialog::ColourDialog(Display* d, Window owner, ColourDialogState& s, std::
     : display(d), dialogWindow(dialog::createTopLevel(d, owner, kWidth, kHeight, "Color")),
       state(s), colours(c), done(std::move(whenDone)) {
     prepareColourDialog(state, colours);
+    dialog::centreOver(display, dialogWindow, owner);
     XMapRaised(display, dialogWindow);
     XFlush(display);
 }

@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <cairo-xlib.h>
 #include <cstring>
 
@@ -58,6 +59,29 @@ Window createTopLevel(Display* display, Window owner, int width, int height, con
     if (Window top = owner != None ? topLevelOf(display, owner) : None)
         XSetTransientForHint(display, window, top);
     return window;
+}
+
+void centreOver(Display* display, Window window, Window owner) {
+    XWindowAttributes self, over;
+    if (owner == None || !XGetWindowAttributes(display, window, &self) ||
+        !XGetWindowAttributes(display, owner, &over))
+        return;
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(display, owner, DefaultRootWindow(display), (over.width - self.width) / 2,
+                          (over.height - self.height) / 2, &x, &y, &child);
+    const int screen = DefaultScreen(display);
+    x = std::max(0, std::min(x, DisplayWidth(display, screen) - self.width));
+    y = std::max(0, std::min(y, DisplayHeight(display, screen) - self.height));
+    XMoveWindow(display, window, x, y);
+    XSizeHints* hints = XAllocSizeHints();
+    long supplied = 0;
+    XGetWMNormalHints(display, window, hints, &supplied);
+    hints->flags |= PPosition | USPosition;
+    hints->x = x;
+    hints->y = y;
+    XSetWMNormalHints(display, window, hints);
+    XFree(hints);
 }
 
 Window createOverrideRedirect(Display* display, const Rect& r) {

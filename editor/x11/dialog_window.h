@@ -19,6 +19,9 @@ struct Rect {
 // WM_DELETE_WINDOW and listening to exposure, the mouse and the keyboard.
 // Not yet mapped.
 Window createTopLevel(Display* display, Window owner, int width, int height, const char* title);
+// Places a window made by createTopLevel over the middle of owner, kept on
+// the screen, as a message box sits over the window that asked for it.
+void centreOver(Display* display, Window window, Window owner);
 // A borderless window on the root that the window manager leaves alone.
 Window createOverrideRedirect(Display* display, const Rect& where);
 // True for the window manager's request to close the window.
