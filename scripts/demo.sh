@@ -14,6 +14,7 @@ xvfb-run -a scripts/wine-run.sh dist/win64/tarvexor-shot.exe --program 2 --feed 
   --fast --out out/editor.png
 xvfb-run -a scripts/wine-run.sh dist/win64/tarvexor-shot.exe --help-shot out/help.png
 echo "wrote out/editor.png and out/help.png"
-xvfb-run -a dist/linux-x64/tarvexor-x11-shot --program 2 --feed out/demo-in.wav --fast \
-  --out out/editor-linux.png
+# The Linux editor keeps its settings apart from the user's, as Wine's prefix does.
+XDG_CONFIG_HOME="$PWD/build/x11-config" xvfb-run -a dist/linux-x64/tarvexor-x11-shot \
+  --program 2 --feed out/demo-in.wav --fast --out out/editor-linux.png
 echo "wrote out/editor-linux.png"

@@ -70,6 +70,7 @@ void AboutBox::close() {
 void AboutBox::handle(const XEvent& e) {
     if (box == None || e.xany.window != box) return;
     int x = 0, y = 0;
+    dialog::takeFocusWhenMapped(display, e);
     if (e.type == Expose && e.xexpose.count == 0) {
         paint();
     } else if (e.type == ButtonPress && e.xbutton.button == Button1 && dialog::pointerOf(e, x, y)) {

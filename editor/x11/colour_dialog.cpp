@@ -119,6 +119,7 @@ void ColourDialog::finish(bool ok) {
 
 void ColourDialog::handle(const XEvent& e) {
     if (dialogWindow == None || e.xany.window != dialogWindow) return;
+    dialog::takeFocusWhenMapped(display, e);
     if (e.type == Expose && e.xexpose.count == 0) {
         paint();
     } else if (e.type == ButtonPress && e.xbutton.button == Button1) {

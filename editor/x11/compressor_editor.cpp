@@ -194,8 +194,8 @@ void CompressorEditor::pumpEvents() {
         XNextEvent(d, &event);
         if (entryBoxOf(event.xany.window) >= 0 || event.xany.window == editorWindow)
             handleEditorEvent(*this, event);
-        else
-            handlers.dispatch(event);
+        else if (!handlers.dispatch(event) && dialogSet)
+            dialogSet->routeEvent(event);
         runDueTicks();
     }
     runDueTicks();

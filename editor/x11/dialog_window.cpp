@@ -187,4 +187,9 @@ void drawButton(cairo_t* cr, const Rect& r, const char* label, bool pressed) {
     drawText(cr, r.x + (r.width - w) / 2, r.y + (r.height - 14) / 2.0, label);
 }
 
+void takeFocusWhenMapped(Display* display, const XEvent& event) {
+    if (event.type == MapNotify)
+        XSetInputFocus(display, event.xmap.window, RevertToParent, CurrentTime);
+}
+
 } // namespace dialog

@@ -26,6 +26,8 @@ void centreOver(Display* display, Window window, Window owner);
 Window createOverrideRedirect(Display* display, const Rect& where);
 // True for the window manager's request to close the window.
 bool isCloseRequest(Display* display, const XEvent& event);
+// A dialog takes the keyboard once it is shown, as a message box does.
+void takeFocusWhenMapped(Display* display, const XEvent& event);
 // The pointer's place in window coordinates for button and motion events.
 bool pointerOf(const XEvent& event, int& x, int& y);
 // The keysym of a key press; NoSymbol for other events.

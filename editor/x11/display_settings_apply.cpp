@@ -2,39 +2,50 @@
 
 #include "editor/colour_schemes.h"
 #include "editor/x11/compressor_editor.h"
+#include "editor/x11/x11_dialogs.h"
 #include "engine/compressor_effect.h"
 
-#include <cstring>
+DisplaySettings& EditorMenuTarget::displaySettings() {
+    return editor.owner().settings;
+}
 
-namespace {
-
-void makePens(CompressorEditor& editor, const std::int32_t* words) {
+void EditorMenuTarget::applyColours() {
+    const std::int32_t* words = editor.owner().settings.customColours;
     for (int colour = 0; colour < 5; ++colour)
         editor.setDisplayColour(kPenOfColour[colour], Rgb{words[colour * 3], words[colour * 3 + 1],
                                                           words[colour * 3 + 2]});
 }
 
-void applyScheme(CompressorEditor& editor, DisplaySettings& s) {
-    const bool natural = s.waveColourScheme == 0, icy = s.waveColourScheme == 1;
-    if (natural || icy)
-        std::memcpy(s.customColours, natural ? kNaturalColours : kIcyColours,
-                    sizeof(s.customColours));
-    if (natural || icy || s.waveColourScheme == 2) makePens(editor, s.customColours);
+void EditorMenuTarget::setZoomFaderRange(float minValue, float maxValue) {
+    if (EditorControls* c = editor.controls()) c->zoomFader.setRange(minValue, maxValue);
 }
 
-void applyZoomRange(CompressorEditor& editor, const DisplaySettings& s) {
-    if (s.zoomRange < 0 || s.zoomRange > 2) return;
-    ZoomRange range = zoomRangeOf(s.zoomRange);
-    if (EditorControls* c = editor.controls())
-        c->zoomFader.setRange(range.minValue, range.maxValue);
-    CompressorEffect& fx = editor.owner();
-    fx.setParameter(kZoom, static_cast<float>(zoomWithin(s.zoomRange, fx.zoom)));
+std::int32_t EditorMenuTarget::zoom() const {
+    return editor.owner().zoom;
 }
 
-} // namespace
+// As on Windows, a zoom range pulls Zoom in without telling the host.
+void EditorMenuTarget::setZoomQuietly(std::int32_t zoom) {
+    editor.owner().setParameter(kZoom, static_cast<float>(zoom));
+}
+
+void EditorMenuTarget::openHelp() {
+    editor.dialogs().openHelp();
+}
+
+void EditorMenuTarget::showAbout() {
+    editor.dialogs().showAbout();
+}
+
+void EditorMenuTarget::openColourDialog(std::function<void(bool ok)> done) {
+    editor.dialogs().openColourDialog(std::move(done));
+}
+
+void EditorMenuTarget::repaint() {
+    editor.paint();
+}
 
 void applyDisplaySettings(CompressorEditor& editor) {
-    DisplaySettings& s = editor.owner().settings;
-    applyScheme(editor, s);
-    applyZoomRange(editor, s);
+    EditorMenuTarget target(editor);
+    applySettings(target);
 }

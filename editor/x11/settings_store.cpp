@@ -1,15 +1,18 @@
 #include "editor/x11/settings_store.h"
 
+#include "editor/x11/settings_file.h"
+
 namespace {
 
-class NoStore : public SettingsStore {
+// The per-user settings file.
+class FileStore : public SettingsStore {
   public:
-    void read(DisplaySettings&) override {}
-    void save(const DisplaySettings&) override {}
+    void read(DisplaySettings& settings) override { readDisplaySettings(settings); }
+    void save(const DisplaySettings& settings) override { saveDisplaySettings(settings); }
 };
 
 } // namespace
 
 std::unique_ptr<SettingsStore> makeSettingsStore() {
-    return std::make_unique<NoStore>();
+    return std::make_unique<FileStore>();
 }

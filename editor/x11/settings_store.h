@@ -14,6 +14,6 @@ class SettingsStore {
     virtual void save(const DisplaySettings& settings) = 0;
 };
 
-// The store of this build. Without one, nothing is stored: every window opens
-// with the settings the effect holds, its defaults at first.
+// The per-user settings file; values it lacks or cannot give keep what the
+// effect holds, its defaults at first.
 std::unique_ptr<SettingsStore> makeSettingsStore();

@@ -10,6 +10,9 @@ shot_exe="$dist/win64/tarvexor-shot.exe"
 [ -f "$shot_exe" ] || { echo "$shot_exe: not built, skipped"; exit 77; }
 mkdir -p "$work"
 export WINEPREFIX="$work/wineprefix"
+# Both editors start from their default display settings.
+rm -rf "$work/config"
+export XDG_CONFIG_HOME="$work/config"
 wine_run="$(dirname "$0")/../../scripts/wine-run.sh"
 status=0
 compare_state() { # name, then the options of both shot tools

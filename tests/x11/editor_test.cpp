@@ -70,6 +70,34 @@ TEST_F(X11EditorTest, TheWheelStepsTheFaderUnderThePointer) {
     EXPECT_EQ(automated[0].index, 7);
 }
 
+TEST_F(X11EditorTest, AContextMenuChoiceIsTakenAndStored) {
+    openEditor();
+    host->click(3, 250, 150);
+    host->pump(100);
+    // Down to "WaveDisplay zoom", into it, down to "1x - 16x".
+    for (unsigned long key : {XK_Down, XK_Down, XK_Down, XK_Right, XK_Down, XK_Down, XK_Return}) {
+        host->typeKey(key);
+        host->pump(20);
+    }
+    host->pump(100);
+    EXPECT_NE(settingsText().find("subWZ = 2\n"), std::string::npos) << settingsText();
+}
+
+TEST_F(X11EditorTest, F1OpensTheHelpWindowAndTheLogoTheInfoBox) {
+    openEditor();
+    host->click(1, 250, 5);
+    host->typeKey(XK_F1);
+    host->pump(200);
+    EXPECT_TRUE(topLevelShown("Tarvexor Help"));
+    host->click(1, 400, 250);
+    host->pump(200);
+    EXPECT_TRUE(topLevelShown("Info"));
+    host->typeKey(XK_Return);
+    host->pump(200);
+    EXPECT_FALSE(topLevelShown("Info"));
+    EXPECT_TRUE(topLevelShown("Tarvexor Help"));
+}
+
 TEST_F(X11EditorTest, ClickingASwitchTogglesItsParameterAndFace) {
     openEditor();
     const float soft = fx->getParameter(fx.get(), 0);
