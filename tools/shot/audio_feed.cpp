@@ -33,12 +33,6 @@ void pumpWithoutTimerTicks(AEffect* effect, HWND editor) {
 
 } // namespace
 
-void startProcessing(AEffect* effect, const FeedOptions& o) {
-    effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, static_cast<float>(o.sampleRate));
-    effect->dispatcher(effect, effSetBlockSize, 0, o.blockSize, nullptr, 0.0f);
-    effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
-}
-
 void feedInRealTime(AEffect* effect, host::EditorHostWindow& window,
                     const std::vector<float>& samples, const FeedOptions& o) {
     std::vector<float> out(o.blockSize);

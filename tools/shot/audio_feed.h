@@ -5,19 +5,11 @@
 
 #include "plugin/vst2.h"
 #include "tools/host/editor_host_window.h"
+#include "tools/shot/shot_options.h"
 
 #include <vector>
 
 namespace shot {
-
-struct FeedOptions {
-    int sampleRate = 44100;
-    int blockSize = 512;   // samples per processReplacing call
-    double tickMs = 125.0; // faster than real time: the audio time one tick stands for
-};
-
-// Prepares the effect for processing at the rate and block size.
-void startProcessing(AEffect* effect, const FeedOptions& options);
 
 // Blocks at the pace of the sample clock; the editor's timer drives the ticks.
 void feedInRealTime(AEffect* effect, host::EditorHostWindow& window,

@@ -5,41 +5,16 @@
 #include "tools/host/plugin_library.h"
 #include "tools/shot/audio_feed.h"
 #include "tools/shot/help_shot.h"
-#include "tools/shot/wav_reader.h"
-
-#ifdef TARVEXOR_SHOT_DEMO
-#include "tools/tarvexor/demo_signal.h"
-#endif
+#include "tools/shot/shot_options.h"
 
 #include <cerrno>
-#include <climits>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 #include <windows.h>
 
 namespace {
-
-struct Options {
-    std::string plugin;
-    std::string output = "out/editor.png";
-    int program = 0;
-    std::vector<std::pair<int, float>> settings;
-    int waitMs = 600;
-    std::string feedFile;
-    bool demo = false;
-    bool fast = false;
-    std::string helpShot;
-    shot::FeedOptions feed;
-};
-
-vst::IntPtr VST_CALL hostCallback(AEffect*, vst::Int32 opcode, vst::Int32, vst::IntPtr, void*,
-                                  float) {
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
 
 std::string besideExecutable(const char* file) {
     char path[MAX_PATH] = {};
@@ -69,102 +44,7 @@ void usage(std::FILE* to) {
                  "page to FILE.png instead of the editor's picture.\n");
 }
 
-// Whole-text numbers only: "12x", "" or "1e99" for an int are refused.
-bool readInt(const char* text, int& out) {
-    char* end = nullptr;
-    errno = 0;
-    long v = std::strtol(text, &end, 10);
-    if (end == text || *end != 0 || errno != 0 || v < INT_MIN || v > INT_MAX) return false;
-    out = static_cast<int>(v);
-    return true;
-}
-
-template <typename Float> bool readFloat(const char* text, Float& out) {
-    char* end = nullptr;
-    errno = 0;
-    double v = std::strtod(text, &end);
-    if (end == text || *end != 0 || errno != 0 || !std::isfinite(v)) return false;
-    out = static_cast<Float>(v);
-    return true;
-}
-
-bool parseSetting(const std::string& s, Options& o) {
-    std::size_t eq = s.find('=');
-    if (eq == std::string::npos) return false;
-    int index = 0;
-    float value = 0.0f;
-    if (!readInt(s.substr(0, eq).c_str(), index) || !readFloat(s.c_str() + eq + 1, value))
-        return false;
-    o.settings.push_back({index, value});
-    return true;
-}
-
-bool parseValue(const std::string& a, const char* value, Options& o) {
-    if (a == "--plugin")
-        o.plugin = value;
-    else if (a == "--out")
-        o.output = value;
-    else if (a == "--program")
-        return readInt(value, o.program);
-    else if (a == "--wait")
-        return readInt(value, o.waitMs);
-    else if (a == "--feed")
-        o.feedFile = value;
-    else if (a == "--help-shot")
-        o.helpShot = value;
-    else if (a == "--block")
-        return readInt(value, o.feed.blockSize);
-    else if (a == "--tick-ms")
-        return readFloat(value, o.feed.tickMs);
-    else if (a == "--set")
-        return parseSetting(value, o);
-    else
-        return false;
-    return true;
-}
-
-bool parse(int argc, char** argv, Options& o) {
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a == "--demo")
-            o.demo = true;
-        else if (a == "--fast")
-            o.fast = true;
-        else if (i + 1 >= argc || !parseValue(a, argv[++i], o))
-            return false;
-    }
-    if (o.plugin.empty()) o.plugin = besideExecutable("Tarvexor.dll");
-    bool sane = o.feed.blockSize > 0 && o.feed.tickMs > 0 && o.waitMs >= 0 && o.program >= 0;
-    return sane && !(o.demo && !o.feedFile.empty());
-}
-
-// The audio to feed, if any: false when it was asked for and cannot be had.
-bool loadAudio(Options& o, std::vector<float>& samples) {
-    if (o.demo) {
-#ifdef TARVEXOR_SHOT_DEMO
-        std::vector<float> stereo = tarvexor::demoSignal();
-        for (std::size_t i = 0; i < stereo.size(); i += tarvexor::kDemoChannels)
-            samples.push_back(stereo[i]);
-        o.feed.sampleRate = tarvexor::kDemoSampleRate;
-        return true;
-#else
-        std::fprintf(stderr, "tarvexor-shot: this build has no demo mix; use --feed\n");
-        return false;
-#endif
-    }
-    if (o.feedFile.empty()) return true;
-    shot::MonoAudio audio;
-    std::string error;
-    if (!shot::readWav(o.feedFile, audio, error)) {
-        std::fprintf(stderr, "tarvexor-shot: %s\n", error.c_str());
-        return false;
-    }
-    samples = std::move(audio.samples);
-    o.feed.sampleRate = audio.sampleRate;
-    return true;
-}
-
-int runEditor(AEffect* effect, const Options& o, const std::vector<float>& samples) {
+int runEditor(AEffect* effect, const shot::Options& o, const std::vector<float>& samples) {
     host::EditorHostWindow window(effect);
     if (!window.open()) {
         std::fprintf(stderr, "tarvexor-shot: the editor did not open\n");
@@ -188,29 +68,7 @@ int runEditor(AEffect* effect, const Options& o, const std::vector<float>& sampl
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        usage(stdout);
-        return 0;
-    }
-    Options o;
-    if (!parse(argc, argv, o)) {
-        usage(stderr);
-        return 2;
-    }
-    std::vector<float> samples;
-    if (!loadAudio(o, samples)) return 1;
-    host::PluginLibrary library(o.plugin);
-    AEffect* effect = library.loaded() ? library.create(hostCallback) : nullptr;
-    if (!effect) {
-        std::fprintf(stderr, "tarvexor-shot: cannot create the plug-in from %s\n",
-                     o.plugin.c_str());
-        return 1;
-    }
-    effect->dispatcher(effect, effSetProgram, 0, o.program, nullptr, 0.0f);
-    for (auto& [index, value] : o.settings)
-        effect->setParameter(effect, index, value);
-    if (!samples.empty()) shot::startProcessing(effect, o.feed);
-    int status = runEditor(effect, o, samples);
-    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
-    return status;
+    const shot::Tool tool{"tarvexor-shot", "Tarvexor.dll",   true,     "out/editor.png",
+                          usage,           besideExecutable, runEditor};
+    return shot::runTool(tool, argc, argv);
 }

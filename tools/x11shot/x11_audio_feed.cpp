@@ -20,12 +20,6 @@ void processSpan(AEffect* effect, const float* in, std::size_t frames, int block
 
 } // namespace
 
-void startProcessing(AEffect* effect, const FeedOptions& o) {
-    effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, static_cast<float>(o.sampleRate));
-    effect->dispatcher(effect, effSetBlockSize, 0, o.blockSize, nullptr, 0.0f);
-    effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
-}
-
 void feedInRealTime(AEffect* effect, host::X11HostWindow& window, const std::vector<float>& samples,
                     const FeedOptions& o) {
     using namespace std::chrono;
