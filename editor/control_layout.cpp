@@ -37,3 +37,19 @@ EditorControls::EditorControls(ControlCanvas* canvas)
       ditherSwitch(make(canvas, layout::ditherSwitch)),
       bypassSwitch(make(canvas, layout::bypassSwitch)),
       autoSwitch(make(canvas, layout::autoSwitch)) {}
+
+void EditorControls::drawAll() {
+    thresholdFader.draw();
+    ratioFader.draw();
+    releaseFader.draw();
+    autoReleaseFader.draw();
+    zoomFader.draw();
+    outputFader.draw();
+    limitFader.draw();
+    lookAheadFader.draw();
+    softSwitch.draw();
+    normalizeSwitch.draw();
+    ditherSwitch.draw();
+    bypassSwitch.draw();
+    autoSwitch.draw();
+}

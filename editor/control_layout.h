@@ -65,4 +65,6 @@ struct EditorControls {
     Switch softSwitch, normalizeSwitch, ditherSwitch, bypassSwitch, autoSwitch;
 
     explicit EditorControls(ControlCanvas* canvas);
+    // Every control as it stands, in the order of creation.
+    void drawAll();
 };

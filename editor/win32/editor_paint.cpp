@@ -8,26 +8,6 @@
 #include "editor/win32/win32_handles.h"
 #include "engine/compressor_effect.h"
 
-namespace {
-
-void drawControls(EditorControls& c) {
-    c.thresholdFader.draw();
-    c.ratioFader.draw();
-    c.releaseFader.draw();
-    c.autoReleaseFader.draw();
-    c.zoomFader.draw();
-    c.outputFader.draw();
-    c.limitFader.draw();
-    c.lookAheadFader.draw();
-    c.softSwitch.draw();
-    c.normalizeSwitch.draw();
-    c.ditherSwitch.draw();
-    c.bypassSwitch.draw();
-    c.autoSwitch.draw();
-}
-
-} // namespace
-
 void paintEditor(CompressorEditor& editor) {
     {
         PaintDC dc(editor.window());
@@ -37,5 +17,5 @@ void paintEditor(CompressorEditor& editor) {
         drawRmsReadout(dc, meter::rmsText(fx.sumSquaresA, fx.sumSquaresB, fx.sumCount, -99.999));
         if (HDC panel = editor.surfaces().panelDC.get()) panel::copyToWindow(dc, panel);
     }
-    if (EditorControls* c = editor.controls()) drawControls(*c);
+    if (EditorControls* c = editor.controls()) c->drawAll();
 }

@@ -7,26 +7,6 @@
 #include "editor/x11/x11_canvas.h"
 #include "engine/compressor_effect.h"
 
-namespace {
-
-void drawControls(EditorControls& c) {
-    c.thresholdFader.draw();
-    c.ratioFader.draw();
-    c.releaseFader.draw();
-    c.autoReleaseFader.draw();
-    c.zoomFader.draw();
-    c.outputFader.draw();
-    c.limitFader.draw();
-    c.lookAheadFader.draw();
-    c.softSwitch.draw();
-    c.normalizeSwitch.draw();
-    c.ditherSwitch.draw();
-    c.bypassSwitch.draw();
-    c.autoSwitch.draw();
-}
-
-} // namespace
-
 void paintEditor(CompressorEditor& editor) {
     EditorPicture& picture = editor.picture();
     if (!picture.exists()) return;
@@ -41,5 +21,5 @@ void paintEditor(CompressorEditor& editor) {
         Context cr = picture.draw();
         panel::copyToWindow(cr.get(), panel);
     }
-    if (EditorControls* c = editor.controls()) drawControls(*c);
+    if (EditorControls* c = editor.controls()) c->drawAll();
 }
