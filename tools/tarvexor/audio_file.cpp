@@ -24,10 +24,29 @@ extern "C" void removePendingAndDie(int signalNumber) {
     raise(signalNumber);
 }
 
-void guardTemporary(const std::string& path) {
-    std::snprintf(pendingTemporary, sizeof(pendingTemporary), "%s", path.c_str());
+// The signals that stop the program and the temporary file with it.
+sigset_t stoppingSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&set, s);
+    return set;
+}
+
+// Creates the temporary file from pattern, guarded from the moment it exists:
+// the stopping signals wait until its name is recorded for the handler.
+int createGuarded(std::string& pattern) {
+    const sigset_t stopping = stoppingSignals();
+    sigset_t previous;
+    sigprocmask(SIG_BLOCK, &stopping, &previous);
     for (int s : {SIGINT, SIGTERM, SIGHUP})
         std::signal(s, removePendingAndDie);
+    int fd = mkstemp(pattern.data());
+    const int error = errno;
+    if (fd >= 0) std::snprintf(pendingTemporary, sizeof(pendingTemporary), "%s", pattern.c_str());
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
+    errno = error;
+    return fd;
 }
 
 void releaseTemporary() {
@@ -102,12 +121,11 @@ sf_count_t InputFile::read(float* interleaved, sf_count_t frames) {
 
 OutputFile::OutputFile(const std::string& path, const SF_INFO& format) : target(path) {
     std::string pattern = folderOf(path) + "/." + fileNameOf(path) + ".tarvexor-XXXXXX";
-    int fd = mkstemp(pattern.data());
+    int fd = createGuarded(pattern);
     if (fd < 0)
         throw RuntimeError("cannot create a file in " + folderOf(path) + ": " +
                            std::strerror(errno));
     temporary = pattern;
-    guardTemporary(temporary);
     givePlainPermissions(fd);
     SF_INFO info = format;
     file = sf_open_fd(fd, SFM_WRITE, &info, SF_TRUE);
