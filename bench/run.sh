@@ -6,7 +6,11 @@
 #   bench/run.sh                        everything (about three minutes)
 #   bench/run.sh 'compare/music'        only benchmarks matching a regex
 #   bench/run.sh '' --benchmark_repetitions=9 ...   further Google Benchmark
-#                                       or tarvexor_bench flags (--plugin=PATH)
+#                                       or tarvexor_bench flags
+#   bench/run.sh compare/music --tarvexor=OTHER/Tarvexor.so
+#                                       another build of Tarvexor in the
+#                                       comparison (--plugin=PATH adds a plug-in
+#                                       of its own instead)
 #
 # BUILD_DIR selects the build (default build/linux). The machine should be
 # otherwise idle: figures from a loaded machine are too slow and noisy.

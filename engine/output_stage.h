@@ -2,10 +2,15 @@
 // with the energy sums of both paths. It runs over a stretch of delayed,
 // gain-reduced samples after the gain computer has produced them, in place.
 //
-// Four samples go at a time while the clamp stays idle: the output gain is
-// then the same for all four, so each sample is computed exactly as alone.
-// Where the clamp acts, the four go one by one. The energy sums are added in
-// sample order either way, so every result is the one-by-one result.
+// Each energy sum is kept in four lanes: sample k of a block adds to lane
+// k mod 4, in sample order within the lane, and the block's sum is
+// (lane 0 + lane 1) + (lane 2 + lane 3). That order is fixed, so the
+// one-by-one and the vector paths give the same bits; the four lanes let the
+// additions of four samples overlap instead of waiting for each other.
+//
+// Eight samples go at a time while the clamp stays idle: the output gain is
+// then the same for all eight, so each sample is computed exactly as alone.
+// Where the clamp acts, the eight go one by one.
 #pragma once
 
 #include "engine/dither_noise.h"
@@ -23,13 +28,20 @@ namespace outputStage {
 constexpr float kDitherScale = 1.194e-7f;
 constexpr float kDitherOffset = 2.2885e-5f;
 
+constexpr int kLanes = 4;
+
 struct State {
     float gain;
     float ceiling;
-    float sumA = 0.0f, sumB = 0.0f;
+    float sumA[kLanes] = {}, sumB[kLanes] = {};
     std::uint32_t noise;
     bool gainLowered = false;
 };
+
+// A block's energy sum from its lanes.
+inline float laneTotal(const float (&sum)[kLanes]) {
+    return (sum[0] + sum[1]) + (sum[2] + sum[3]);
+}
 
 // A generator value as a noise step: its low nine bits times the scale.
 inline float noiseStep(int value) {
@@ -39,7 +51,8 @@ inline float noiseStep(int value) {
 // One sample oA with path A's and path B's noise steps; returns path A's
 // output. Both lines hold the same samples, so path B's delayed sample is
 // path A's; without dither its output and energy are path A's too.
-template <bool Dither, bool Clamp> inline float one(State& st, float oA, float nA, float nB) {
+template <bool Dither, bool Clamp>
+inline float one(State& st, int lane, float oA, float nA, float nB) {
     float dA, dB = 0.0f;
     if (Dither) {
         dA = nA + oA * st.gain - kDitherOffset;
@@ -57,16 +70,18 @@ template <bool Dither, bool Clamp> inline float one(State& st, float oA, float n
             st.gainLowered = true;
         }
     }
-    st.sumA = st.sumA + dA * dA;
-    if (Dither) st.sumB = st.sumB + dB * dB;
+    st.sumA[lane] = st.sumA[lane] + dA * dA;
+    if (Dither) st.sumB[lane] = st.sumB[lane] + dB * dB;
     return dA;
 }
 
-template <bool Dither, bool Clamp> inline void oneByOne(State& st, float* io, int count) {
-    for (int k = 0; k < count; ++k) {
+// Samples first to count - 1 of a stretch that starts at lane 0.
+template <bool Dither, bool Clamp>
+inline void oneByOne(State& st, float* io, int count, int first = 0) {
+    for (int k = first; k < count; ++k) {
         int a = 0, b = 0;
         if (Dither) ditherNoise::drawTwo(st.noise, a, b);
-        io[k] = one<Dither, Clamp>(st, io[k], noiseStep(a), noiseStep(b));
+        io[k] = one<Dither, Clamp>(st, k % kLanes, io[k], noiseStep(a), noiseStep(b));
     }
 }
 
@@ -112,53 +127,74 @@ inline __m128i firstStates(std::uint32_t s) {
                          static_cast<int>(three.of(s)), static_cast<int>(one.of(s)));
 }
 
-inline void addInOrder(float& sum, __m128 squares) {
-    alignas(16) float q[4];
-    _mm_store_ps(q, squares);
-    sum = sum + q[0];
-    sum = sum + q[1];
-    sum = sum + q[2];
-    sum = sum + q[3];
+// Dither noise for eight samples: path A's and path B's steps of samples
+// 0 to 3 and 4 to 7, from the generator states of path A's draws.
+struct Noise8 {
+    __m128 a0, b0, a1, b1;
+};
+
+inline Noise8 noiseOf(__m128i statesA0, __m128i statesA1) {
+    constexpr Jump next = Jump{}.after(1);
+    return {noiseSteps(statesA0), noiseSteps(affine(statesA0, next.m, next.c)),
+            noiseSteps(statesA1), noiseSteps(affine(statesA1, next.m, next.c))};
+}
+
+// Output samples of four with their noise, added to the lanes' sums.
+template <bool Dither>
+inline __m128 four(__m128 o, __m128 gain, __m128 nA, __m128 nB, __m128& sumA, __m128& sumB) {
+    const __m128 offset = _mm_set1_ps(kDitherOffset);
+    __m128 g = _mm_mul_ps(o, gain);
+    __m128 dA = Dither ? _mm_sub_ps(_mm_add_ps(nA, g), offset) : g;
+    sumA = _mm_add_ps(sumA, _mm_mul_ps(dA, dA));
+    if (Dither) {
+        __m128 dB = _mm_sub_ps(_mm_add_ps(nB, g), offset);
+        sumB = _mm_add_ps(sumB, _mm_mul_ps(dB, dB));
+    }
+    return dA;
+}
+
+// Whether the clamp acts on one of eight samples at gain.
+inline bool clampActs(const float* io, __m128 gain, __m128 ceiling) {
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    __m128 peak0 = _mm_mul_ps(_mm_and_ps(_mm_loadu_ps(io), magnitude), gain);
+    __m128 peak1 = _mm_mul_ps(_mm_and_ps(_mm_loadu_ps(io + 4), magnitude), gain);
+    __m128 over = _mm_or_ps(_mm_cmpgt_ps(peak0, ceiling), _mm_cmpgt_ps(peak1, ceiling));
+    return _mm_movemask_ps(over) != 0;
 }
 
 template <bool Dither, bool Clamp> void run(State& st, float* io, int count) {
-    constexpr Jump next = Jump{}.after(1), eight = Jump{}.after(8);
-    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
-    const __m128 offset = _mm_set1_ps(kDitherOffset), ceiling = _mm_set1_ps(st.ceiling);
+    constexpr Jump eight = Jump{}.after(8), sixteen = Jump{}.after(16);
+    const __m128 ceiling = _mm_set1_ps(st.ceiling);
     __m128 gain = _mm_set1_ps(st.gain);
-    __m128i statesA = firstStates(st.noise);
+    __m128 sumA = _mm_loadu_ps(st.sumA), sumB = _mm_loadu_ps(st.sumB);
+    __m128i statesA0 = firstStates(st.noise), statesA1 = firstStates(eight.of(st.noise));
     int k = 0;
-    for (; k + 4 <= count; k += 4) {
-        __m128 oA = _mm_loadu_ps(io + k), nA = _mm_setzero_ps(), nB = nA;
+    for (; k + 8 <= count; k += 8) {
+        if (Clamp && clampActs(io + k, gain, ceiling)) {
+            _mm_storeu_ps(st.sumA, sumA);
+            _mm_storeu_ps(st.sumB, sumB);
+            oneByOne<Dither, Clamp>(st, io, k + 8, k);
+            sumA = _mm_loadu_ps(st.sumA);
+            sumB = _mm_loadu_ps(st.sumB);
+            gain = _mm_set1_ps(st.gain);
+            statesA0 = firstStates(st.noise);
+            statesA1 = firstStates(eight.of(st.noise));
+            continue;
+        }
+        Noise8 n{};
         if (Dither) {
-            nA = noiseSteps(statesA);
-            nB = noiseSteps(affine(statesA, next.m, next.c));
-            statesA = affine(statesA, eight.m, eight.c);
+            n = noiseOf(statesA0, statesA1);
+            statesA0 = affine(statesA0, sixteen.m, sixteen.c);
+            statesA1 = affine(statesA1, sixteen.m, sixteen.c);
+            st.noise = sixteen.of(st.noise);
         }
-        if (Clamp) {
-            __m128 peak = _mm_mul_ps(_mm_and_ps(oA, magnitude), gain);
-            if (_mm_movemask_ps(_mm_cmpgt_ps(peak, ceiling)) != 0) {
-                alignas(16) float a[4], b[4];
-                _mm_store_ps(a, nA);
-                _mm_store_ps(b, nB);
-                for (int i = 0; i < 4; ++i)
-                    io[k + i] = one<Dither, Clamp>(st, io[k + i], a[i], b[i]);
-                gain = _mm_set1_ps(st.gain);
-                if (Dither) st.noise = eight.of(st.noise);
-                continue;
-            }
-        }
-        __m128 g = _mm_mul_ps(oA, gain);
-        __m128 dA = Dither ? _mm_sub_ps(_mm_add_ps(nA, g), offset) : g;
-        _mm_storeu_ps(io + k, dA);
-        addInOrder(st.sumA, _mm_mul_ps(dA, dA));
-        if (Dither) {
-            __m128 dB = _mm_sub_ps(_mm_add_ps(nB, g), offset);
-            addInOrder(st.sumB, _mm_mul_ps(dB, dB));
-            st.noise = eight.of(st.noise);
-        }
+        _mm_storeu_ps(io + k, four<Dither>(_mm_loadu_ps(io + k), gain, n.a0, n.b0, sumA, sumB));
+        _mm_storeu_ps(io + k + 4,
+                      four<Dither>(_mm_loadu_ps(io + k + 4), gain, n.a1, n.b1, sumA, sumB));
     }
-    oneByOne<Dither, Clamp>(st, io + k, count - k);
+    _mm_storeu_ps(st.sumA, sumA);
+    _mm_storeu_ps(st.sumB, sumB);
+    oneByOne<Dither, Clamp>(st, io, count, k);
 }
 #else
 template <bool Dither, bool Clamp> void run(State& st, float* io, int count) {

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #if defined(__SSE__) || defined(__x86_64__) || defined(_M_X64)
@@ -285,7 +286,7 @@ void CompressorEffect::runLoop(BlockState& block, const float* in, float* out, i
         finishOutput(b, out + start, count);
     }
     b.readPos = w.h;
-    if (!b.dither) b.output.sumB = b.output.sumA;
+    if (!b.dither) std::copy(std::begin(b.output.sumA), std::end(b.output.sumA), b.output.sumB);
     Extremes& e = b.extremes;
     mergeHigh(high, e.inMaxA, e.totalGainAtMaxA, e.compGainAtMaxA);
     mergeLow(low, e.inMinA, e.totalGainAtMinA, e.compGainAtMinA);
@@ -326,8 +327,8 @@ void CompressorEffect::storeBlock(BlockState& b, int frames) {
         outputGain = b.output.gain;
     if (!std::isfinite(outputGain)) outputGain = kRestingGain;
     if (b.dither) ditherNoise::sharedState = b.output.noise;
-    sumSquaresA = sumSquaresA + b.output.sumA;
-    sumSquaresB = sumSquaresB + b.output.sumB;
+    sumSquaresA = sumSquaresA + outputStage::laneTotal(b.output.sumA);
+    sumSquaresB = sumSquaresB + outputStage::laneTotal(b.output.sumB);
     if (frames > 0) sumCount = addCount(sumCount, frames);
     writePos = b.readPos;
     if (autoRel == 1.0f) releaseSamples = b.releaseLength;

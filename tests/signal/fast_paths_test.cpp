@@ -62,8 +62,7 @@ TEST(FastPaths, outputStageMatchesOneSampleAtATime) {
         for (float& x : a)
             x = level(rng);
         b = a;
-        outputStage::State fast{1.4f, 0.99995f, 0.0f, 0.0f, static_cast<std::uint32_t>(rng()),
-                                false};
+        outputStage::State fast{1.4f, 0.99995f, {}, {}, static_cast<std::uint32_t>(rng()), false};
         outputStage::State slow = fast;
         const bool dither = trial % 2 == 0;
         if (dither) {
@@ -75,8 +74,10 @@ TEST(FastPaths, outputStageMatchesOneSampleAtATime) {
         }
         ASSERT_TRUE(sameBits(a, b)) << "trial " << trial;
         EXPECT_EQ(fast.gain, slow.gain);
-        EXPECT_EQ(fast.sumA, slow.sumA);
-        EXPECT_EQ(fast.sumB, slow.sumB);
+        for (int lane = 0; lane < outputStage::kLanes; ++lane) {
+            EXPECT_EQ(fast.sumA[lane], slow.sumA[lane]) << lane;
+            EXPECT_EQ(fast.sumB[lane], slow.sumB[lane]) << lane;
+        }
         EXPECT_EQ(fast.noise, slow.noise);
         EXPECT_EQ(fast.gainLowered, slow.gainLowered);
     }

@@ -165,7 +165,9 @@ struct Compressor::Block {
     float A, B, Q, K, RL;
     bool soft, normalize, dither, bypass;
     bool lowered = false;
-    float sumA = 0.0f, sumB = 0.0f;
+    // Sample i of the block adds its square to lane i mod 4.
+    int lane = 0;
+    float sumA[4] = {}, sumB[4] = {};
 };
 
 Compressor::Compressor() {
@@ -524,8 +526,9 @@ void Compressor::outputStage(Block& b, float oA, float oB, float& output) {
         }
     }
     output = dA;
-    b.sumA += dA * dA;
-    b.sumB += dB * dB;
+    b.sumA[b.lane] += dA * dA;
+    b.sumB[b.lane] += dB * dB;
+    b.lane = (b.lane + 1) % 4;
 }
 
 void Compressor::endBlock(Block& b) {
@@ -543,8 +546,8 @@ void Compressor::endBlock(Block& b) {
         params.outputGain = b.G;
     }
     if (!std::isfinite(params.outputGain)) params.outputGain = 1.0f;
-    meter.sumSquares[0] += b.sumA;
-    meter.sumSquares[1] += b.sumB;
+    meter.sumSquares[0] += (b.sumA[0] + b.sumA[1]) + (b.sumA[2] + b.sumA[3]);
+    meter.sumSquares[1] += (b.sumB[0] + b.sumB[1]) + (b.sumB[2] + b.sumB[3]);
     state.writePos = b.h;
     if (params.autoRel == 1.0f) params.releaseSamples = b.R;
 }
