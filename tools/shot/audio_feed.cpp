@@ -9,17 +9,6 @@ namespace {
 
 constexpr UINT kDisplayTick = WM_USER + 5;
 
-void processSpan(AEffect* effect, const float* in, std::size_t frames, int blockSize,
-                 std::vector<float>& out) {
-    for (std::size_t done = 0; done < frames;) {
-        int n = static_cast<int>(std::min<std::size_t>(blockSize, frames - done));
-        float* inputs[1] = {const_cast<float*>(in + done)};
-        float* outputs[1] = {out.data()};
-        effect->processReplacing(effect, inputs, outputs, n);
-        done += n;
-    }
-}
-
 // Paints and idle calls go through; display ticks other than ours do not.
 void pumpWithoutTimerTicks(AEffect* effect, HWND editor) {
     MSG msg;

@@ -4,6 +4,7 @@
 #include "tools/shot/wav_reader.h"
 #include "tools/tarvexor/demo_signal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -80,6 +81,17 @@ void startProcessing(AEffect* effect, const FeedOptions& o) {
     effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, static_cast<float>(o.sampleRate));
     effect->dispatcher(effect, effSetBlockSize, 0, o.blockSize, nullptr, 0.0f);
     effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0.0f);
+}
+
+void processSpan(AEffect* effect, const float* in, std::size_t frames, int blockSize,
+                 std::vector<float>& out) {
+    for (std::size_t done = 0; done < frames;) {
+        int n = static_cast<int>(std::min<std::size_t>(blockSize, frames - done));
+        float* inputs[1] = {const_cast<float*>(in + done)};
+        float* outputs[1] = {out.data()};
+        effect->processReplacing(effect, inputs, outputs, n);
+        done += n;
+    }
 }
 
 bool parseOptions(int argc, char** argv, Options& o, bool helpShotKnown) {

@@ -42,6 +42,11 @@ bool loadAudio(const char* tool, Options& o, std::vector<float>& samples);
 // Prepares the effect for processing at the rate and block size.
 void startProcessing(AEffect* effect, const FeedOptions& options);
 
+// Processes frames samples from in, blockSize at a time, into out (at least
+// one block long; only the display feed is wanted).
+void processSpan(AEffect* effect, const float* in, std::size_t frames, int blockSize,
+                 std::vector<float>& out);
+
 // What a picture tool is: its name, the plug-in file it looks for beside
 // itself, its usage text and what it does with the editor once the effect
 // is made, set to its program and values and, with audio, ready to process.

@@ -5,21 +5,6 @@
 
 namespace x11shot {
 
-namespace {
-
-void processSpan(AEffect* effect, const float* in, std::size_t frames, int blockSize,
-                 std::vector<float>& out) {
-    for (std::size_t done = 0; done < frames;) {
-        int n = static_cast<int>(std::min<std::size_t>(blockSize, frames - done));
-        float* inputs[1] = {const_cast<float*>(in + done)};
-        float* outputs[1] = {out.data()};
-        effect->processReplacing(effect, inputs, outputs, n);
-        done += n;
-    }
-}
-
-} // namespace
-
 void feedInRealTime(AEffect* effect, host::X11HostWindow& window, const std::vector<float>& samples,
                     const FeedOptions& o) {
     using namespace std::chrono;
@@ -27,7 +12,7 @@ void feedInRealTime(AEffect* effect, host::X11HostWindow& window, const std::vec
     const auto start = steady_clock::now();
     for (std::size_t done = 0; done < samples.size();) {
         std::size_t n = std::min<std::size_t>(o.blockSize, samples.size() - done);
-        processSpan(effect, samples.data() + done, n, o.blockSize, out);
+        shot::processSpan(effect, samples.data() + done, n, o.blockSize, out);
         done += n;
         auto due = start + milliseconds(static_cast<long>(1000.0 * done / o.sampleRate));
         auto ahead = duration_cast<milliseconds>(due - steady_clock::now()).count();
@@ -42,7 +27,7 @@ void feedTickByTick(AEffect* effect, host::X11HostWindow& window, const std::vec
     std::size_t done = 0;
     for (long tick = 1; done < samples.size(); ++tick) {
         auto end = std::min(samples.size(), static_cast<std::size_t>(perTick * tick + 0.5));
-        processSpan(effect, samples.data() + done, end - done, o.blockSize, out);
+        shot::processSpan(effect, samples.data() + done, end - done, o.blockSize, out);
         done = end;
         window.sendDisplayTick();
         window.idle();
